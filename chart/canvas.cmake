@@ -1,0 +1,1 @@
+# Canvas sources: target_sources(pikutora_chart PRIVATE ...)

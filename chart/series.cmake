@@ -1,0 +1,1 @@
+# Series kinds, value lists and marks: target_sources(pikutora_chart PRIVATE ...)
