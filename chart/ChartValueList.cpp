@@ -1,0 +1,113 @@
+#include "chart/ChartValueList.h"
+
+#include <cmath>
+
+#include "chart/ChartException.h"
+
+TChartValueList::TChartValueList(const QString& name) : name_(name) {}
+
+void TChartValueList::SettingChanged() {
+  if (onSettingChanged_) onSettingChanged_();
+}
+
+void TChartValueList::SetName(const QString& name) {
+  if (name == name_) return;
+  name_ = name;
+  SettingChanged();
+}
+
+void TChartValueList::SetOrder(TChartListOrder order) {
+  if (order == order_) return;
+  order_ = order;
+  SettingChanged();
+}
+
+void TChartValueList::SetMultiplier(double multiplier) {
+  if (multiplier == multiplier_) return;
+  multiplier_ = multiplier;
+  statsDirty_ = true;  // the statistics are taken over the values as read
+  SettingChanged();
+}
+
+void TChartValueList::SetDateTime(bool dateTime) {
+  if (dateTime == dateTime_) return;
+  dateTime_ = dateTime;
+  SettingChanged();
+}
+
+// Ascending: after the last value not greater than v, scanning from the end, so a run of
+// values in order costs nothing and an equal value goes after its equals. Descending mirrors it.
+int TChartValueList::PlaceFor(double v) const {
+  int n = Count();
+  if (order_ == loNone || n == 0) return n;
+  if (order_ == loAscending) {
+    if (values_.back() <= v) return n;
+    for (int i = n - 2; i >= 0; --i)
+      if (values_[static_cast<size_t>(i)] <= v) return i + 1;
+    return 0;
+  }
+  if (values_.back() >= v) return n;
+  for (int i = n - 2; i >= 0; --i)
+    if (values_[static_cast<size_t>(i)] >= v) return i + 1;
+  return 0;
+}
+
+int TChartValueList::AddValue(double v) {
+  int index = PlaceFor(v);
+  InsertValueAt(index, v);
+  return index;
+}
+
+void TChartValueList::InsertValueAt(int index, double v) {
+  if (index < 0 || index > Count())
+    throw ChartException(QStringLiteral("値の挿入位置 %1 は 0 から %2 の間でなければなりません")
+                             .arg(index)
+                             .arg(Count()));
+  values_.insert(values_.begin() + index, v);
+  statsDirty_ = true;
+}
+
+void TChartValueList::RemoveAll() {
+  values_.clear();
+  statsDirty_ = true;
+}
+
+void TChartValueList::RecalcStats() const {
+  statsDirty_ = false;
+  if (values_.empty()) {
+    minValue_ = maxValue_ = total_ = totalAbs_ = 0;
+    return;
+  }
+  double v = ValueAt(0);
+  minValue_ = maxValue_ = total_ = v;
+  totalAbs_ = std::fabs(v);
+  for (int i = 1; i < Count(); ++i) {
+    v = ValueAt(i);
+    if (v < minValue_)
+      minValue_ = v;
+    else if (v > maxValue_)
+      maxValue_ = v;
+    total_ += v;
+    totalAbs_ += std::fabs(v);
+  }
+}
+
+double TChartValueList::MinValue() const {
+  if (statsDirty_) RecalcStats();
+  return minValue_;
+}
+
+double TChartValueList::MaxValue() const {
+  if (statsDirty_) RecalcStats();
+  return maxValue_;
+}
+
+double TChartValueList::Total() const {
+  if (statsDirty_) RecalcStats();
+  return total_;
+}
+
+double TChartValueList::TotalABS() const {
+  if (statsDirty_) RecalcStats();
+  return totalAbs_;
+}
