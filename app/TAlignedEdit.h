@@ -1,0 +1,19 @@
+#pragma once
+// A single-line edit box with right-aligned text. Each typed character goes through OnKeyPress
+// before the box inserts it; a handler that sets the character to 0 discards it. When the box
+// receives the focus other than by a left mouse click, its whole text is selected.
+#include <QChar>
+#include <QLineEdit>
+#include <functional>
+
+class TAlignedEdit : public QLineEdit {
+ public:
+  explicit TAlignedEdit(QWidget* parent = nullptr);
+
+  int Tag = 0;
+  std::function<void(QChar& key)> OnKeyPress;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+};

@@ -1,0 +1,274 @@
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPixmap>
+#include <QScreen>
+
+#include "drill/DrillText.h"
+#include "drill/Problem.h"
+#include "platform/Color.h"
+#include "platform/Cp932.h"
+#include "platform/ErrorBox.h"
+#include "platform/FontMap.h"
+#include "platform/Format.h"
+#include "platform/IntegerText.h"
+#include "platform/JpegImage.h"
+#include "platform/TickClock.h"
+
+namespace {
+
+constexpr int kFlagSet = 99;
+
+QColor ToQColor(TColor c) {
+  TColor rgb = ColorToRGB(c);
+  return {RedOf(rgb), GreenOf(rgb), BlueOf(rgb)};
+}
+
+void SetColors(QWidget* w, TColor background, TColor text) {
+  QPalette pal = w->palette();
+  if (background != clNone) {
+    pal.setColor(QPalette::Window, ToQColor(background));
+    w->setAutoFillBackground(true);
+  }
+  pal.setColor(QPalette::WindowText, ToQColor(text));
+  pal.setColor(QPalette::Text, ToQColor(text));
+  w->setPalette(pal);
+}
+
+void ProcessMessages() { QCoreApplication::processEvents(); }
+
+template <class W>
+W* Place(W* w, int left, int top, int width, int height) {
+  w->setGeometry(left, top, width, height);
+  return w;
+}
+
+TStaticText* ProblemBox(QWidget* parent, int left) {
+  auto* box = Place(new TStaticText(parent), left, 12, 68, 69);
+  box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  box->setFont(LayoutFont(kFontGothic, 64));
+  SetColors(box, clNavy, clYellow);
+  return box;
+}
+
+TButton* Button(QWidget* parent, const QString& caption, const QString& hint, int left, int top) {
+  auto* b = Place(new TButton(caption, parent), left, top, 75, 25);
+  b->setToolTip(hint);
+  return b;
+}
+
+TLabel* StopwatchLabel(QWidget* parent, const QString& text, int left, int width) {
+  auto* l = Place(new TLabel(text, parent), left, 11, width, 16);
+  l->setFont(LayoutFont(kFontGothic, 16));
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  SetColors(l, clNone, clBlue);
+  return l;
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+  setWindowTitle(QStringLiteral(" (^-^)) ピクトラ"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(482, 272);
+  setFont(LayoutFont(kFontPGothic, 12));
+  SetColors(this, clBtnFace, clWindowText);
+  CreateControls();
+  FormCreate();
+}
+
+void TForm1::CreateControls() {
+  Edit1 = ProblemBox(this, 12);
+  Edit4 = ProblemBox(this, 88);
+  Edit2 = ProblemBox(this, 164);
+
+  Label2 = Place(new TLabel(QStringLiteral("="), this), 243, 16, 32, 64);
+  Label2->setFont(LayoutFont(kFontGothic, 64));
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  SetColors(Label2, clNone, clBlack);
+
+  Edit30 = Place(new TAlignedEdit(this), 286, 12, 97, 69);
+  Edit30->setFont(LayoutFont(kFontGothic, 64));
+  Edit30->setTextMargins(0, 0, 0, 0);
+  SetColors(Edit30, clNone, clBlack);
+  Edit30->setToolTip(QStringLiteral("計算式の答えを入力して[Enter]"));
+  Edit30->OnKeyPress = [this](QChar& key) { Edit3KeyPress(key); };
+
+  Label1 = StopwatchLabel(this, QStringLiteral("00:00."), 397, 48);
+  Label6 = StopwatchLabel(this, QStringLiteral("000"), 445, 24);
+
+  Button1 = Button(this, QStringLiteral("開始"), QStringLiteral("問題を開始する"), 395, 30);
+  CheckBox1 = Place(new TCheckBox(QStringLiteral("正解する迄"), this), 395, 62, 79, 17);
+  CheckBox1->setToolTip(QStringLiteral("[ﾚ]次の問題に進まない"));
+
+  ListBox1 = Place(new TListBox(this, 16), 8, 88, 465, 148);
+  ListBox1->setFont(LayoutFont(kFontGothic, 16));
+
+  Image1 = Place(new QLabel(this), 8, 241, 192, 27);
+  Q_INIT_RESOURCE(logo);  // the picture is compiled into this library
+  QFile logo(QStringLiteral(":/logo.jpg"));
+  if (logo.open(QIODevice::ReadOnly)) {
+    QImage picture = DecodeJpeg(logo.readAll());
+    Image1->setPixmap(QPixmap::fromImage(
+        picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  }
+
+  Button3 = Button(this, QStringLiteral("グラフ"), QStringLiteral("結果グラフを表示する"), 312, 241);
+  Button2 = Button(this, QStringLiteral("終了"), QStringLiteral("ピクトラを終了する"), 395, 241);
+
+  for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit4), static_cast<QWidget*>(Edit2),
+                     static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label6),
+                     static_cast<QWidget*>(Image1)})
+    w->setFocusPolicy(Qt::NoFocus);
+  for (QWidget* w : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2), static_cast<QWidget*>(ListBox1),
+                     static_cast<QWidget*>(Button3), static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(Edit30)})
+    w->setFocusPolicy(Qt::StrongFocus);
+  setTabOrder(Button1, Button2);
+  setTabOrder(Button2, ListBox1);
+  setTabOrder(ListBox1, Button3);
+  setTabOrder(Button3, CheckBox1);
+  setTabOrder(CheckBox1, Edit30);
+
+  Timer1 = new TTimer(this);
+  Timer1->setInterval(500);
+  Timer2 = new TTimer(this);
+  Timer2->setInterval(10);
+  Timer2->setTimerType(Qt::PreciseTimer);
+
+  connect(Button1, &QPushButton::clicked, this, [this] { RunHandler([this] { Button1Click(); }); });
+  connect(Button2, &QPushButton::clicked, this, [this] { RunHandler([this] { Button2Click(); }); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunHandler([this] { CheckBox1Click(); }); });
+  connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+  connect(Timer2, &QTimer::timeout, this, [this] { RunHandler([this] { Timer2Timer(); }); });
+}
+
+void TForm1::FormCreate() {
+  SetLabel1("00:00.");
+  Label6->setText(QStringLiteral("000"));
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  show();
+  Button1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::SetLabel1(const QByteArray& text) {
+  Label1->setText(DecodeCp932(text));
+  Label1->resize(Label1->sizeHint().width(), Label1->height());
+}
+
+void TForm1::Button1Click() {
+  // A drill already running keeps the window; a second Start does not nest another.
+  if (drillRunning_) return;
+  drillRunning_ = true;
+  struct Running {
+    bool& flag;
+    ~Running() { flag = false; }
+  } running{drillRunning_};
+
+  ListBox1->clear();
+  ProgramRandom().SeedFrom(Clock());
+  correctCount_ = 0;
+  int32_t start = GetTickCount();
+  Timer1->Tag = start;
+  Button1->Tag = start;
+  Timer1->SetEnabled(true);
+  Timer2->SetEnabled(true);
+
+  for (int n = 1; n <= 100; ++n) {
+    Edit30->Tag = 0;
+    Edit30->clear();
+    Edit30->setFocus(Qt::OtherFocusReason);
+    Problem problem = NextProblem(ProgramRandom());
+    Edit1->setText(DecodeCp932(Format("%D", {problem.Left})));
+    Edit2->setText(DecodeCp932(Format("%D", {problem.Right})));
+    Edit4->setText(DecodeCp932(problem.Operator));
+    ProcessMessages();
+    Label2->Tag = problem.Answer;
+
+    std::optional<int> given;
+    QByteArray timeText;
+    for (;;) {
+      if (!WaitForAnswer()) return;
+      timeText = ProblemTimeText(TickDiff(GetTickCount(), Button1->Tag));
+      if (Trim(Edit30->text()).isEmpty()) break;
+      // An answer that is not a number is shown as an error; the problem keeps waiting.
+      try {
+        given = StrToInt(Edit30->text());
+        break;
+      } catch (const ConvertError& e) {
+        Edit30->Tag = 0;
+        ShowErrorBox(e.Message());
+      }
+    }
+    Button1->Tag = GetTickCount();
+    if (given && *given == problem.Answer) ++correctCount_;
+    ListBox1->InsertLine(0, ProblemLine(n, problem, given, timeText));
+  }
+
+  Timer1->SetEnabled(false);
+  Timer2->SetEnabled(false);
+  Edit1->clear();
+  Edit2->clear();
+  Edit30->clear();
+  Edit4->clear();
+  StoreSummary();
+  Button1->setFocus(Qt::OtherFocusReason);
+}
+
+bool TForm1::WaitForAnswer() {
+  // Sleeps until events arrive and handles them; the flags are tested after each batch.
+  while (Edit30->Tag == 0) {
+    if (Button2->Tag != 0) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+void TForm1::StoreSummary() {
+  // The summary line goes here once the history list exists; until then the labels reset.
+  SetLabel1("00:00.");
+  Label6->setText(QStringLiteral("000"));
+}
+
+void TForm1::Button2Click() {
+  Button2->Tag = kFlagSet;
+  ProcessMessages();
+  close();
+}
+
+void TForm1::CheckBox1Click() { Button1->setFocus(Qt::OtherFocusReason); }
+
+void TForm1::Edit3KeyPress(QChar& key) {
+  const char16_t c = key.unicode();
+  if (c == 0x0D) {
+    key = QChar();  // the Enter never reaches the box
+    if (CheckBox1->isChecked()) {
+      if (Trim(Edit30->text()).isEmpty()) return;
+      if (StrToInt(Edit30->text()) == Label2->Tag) {
+        Edit30->Tag = kFlagSet;
+      } else {
+        Edit30->clear();
+      }
+    } else {
+      Edit30->Tag = kFlagSet;
+    }
+    return;
+  }
+  bool passes = c == 0x08 || c == 0x2E || (c >= 0x60 && c <= 0x69) || (c >= 0x30 && c <= 0x39);
+  if (!passes) key = QChar();
+}
+
+void TForm1::Timer1Timer() { SetLabel1(StopwatchMinutesText(TickDiff(GetTickCount(), Timer1->Tag))); }
+
+void TForm1::Timer2Timer() {
+  Label6->setText(DecodeCp932(StopwatchMillisText(TickDiff(GetTickCount(), Timer1->Tag))));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // Closing the window ends a running drill at once, as Quit does.
+  if (drillRunning_) Button2->Tag = kFlagSet;
+  event->accept();
+}

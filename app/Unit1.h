@@ -1,0 +1,62 @@
+#pragma once
+// The main window: the problem display, the answer box, the stopwatch, the drill log and the
+// buttons. A drill runs inside Button1Click as one loop that waits for events between
+// problems; the handlers it nests talk to it through the tags of the controls:
+//   Timer1->Tag   drill start tick          Button1->Tag  problem start tick
+//   Label2->Tag   expected answer           Edit30->Tag   answered flag (99 when given)
+//   Button2->Tag  quit flag (99 when set)
+#include <QWidget>
+
+#include "app/TAlignedEdit.h"
+#include "app/TListBox.h"
+#include "app/Tagged.h"
+#include "platform/DropShadow.h"
+
+class TForm1 : public QWidget {
+ public:
+  TForm1();
+
+  // The window-class style for the running system; the drop shadow is the window manager's.
+  static uint32_t CreateParams(uint32_t style, const OsVersion& os) { return WindowClassStyle(style, os); }
+
+  void FormCreate();
+  void Button1Click();
+  void Button2Click();
+  void CheckBox1Click();
+  void Edit3KeyPress(QChar& key);
+  void Timer1Timer();
+  void Timer2Timer();
+
+  // True while Button1Click runs a drill.
+  bool DrillRunning() const { return drillRunning_; }
+
+  TStaticText* Edit1;
+  TStaticText* Edit4;
+  TStaticText* Edit2;
+  TLabel* Label2;
+  TAlignedEdit* Edit30;
+  TLabel* Label1;
+  TLabel* Label6;
+  TButton* Button1;
+  TCheckBox* CheckBox1;
+  TListBox* ListBox1;
+  QLabel* Image1;
+  TButton* Button3;
+  TButton* Button2;
+  TTimer* Timer1;
+  TTimer* Timer2;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  // Waits until the answer is given; false when the quit flag ends the drill instead.
+  bool WaitForAnswer();
+  // Builds the summary line of the finished drill, puts it into the log and the history.
+  void StoreSummary();
+  void SetLabel1(const QByteArray& text);
+
+  int correctCount_ = 0;
+  bool drillRunning_ = false;
+};
