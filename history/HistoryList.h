@@ -1,0 +1,34 @@
+#pragma once
+// The history in memory: one summary line per finished drill, oldest first, as exact bytes.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "history/HistoryFile.h"
+
+class HistoryList {
+ public:
+  // The list of the history file at path (by default HIST.DAT in the current directory); empty
+  // until Load.
+  explicit HistoryList(QString path = HistoryFilePath());
+
+  // Replaces the list by the lines of the file. No file gives an empty list. A file that exists
+  // but cannot be read leaves the list empty and throws FileOpenError.
+  void Load();
+
+  // Appends a finished drill's line and saves: under the lock, re-reads the file, keeps the lines
+  // other running copies appended since this copy last read or wrote it, then writes the whole
+  // list durably. On failure throws FileCreateError; the file is unchanged and the line stays in
+  // the list, to be written by the next save.
+  void AppendAndSave(const QByteArray& line);
+
+  const QList<QByteArray>& Lines() const { return lines_; }
+  qsizetype Count() const { return lines_.size(); }
+  const QByteArray& At(qsizetype index) const { return lines_.at(index); }
+  const QString& Path() const { return path_; }
+
+ private:
+  QString path_;
+  QList<QByteArray> lines_;  // what is on disk as far as this copy knows, then the unsaved lines
+  qsizetype known_ = 0;      // how many leading lines of lines_ this copy last read or wrote
+};

@@ -1,0 +1,13 @@
+#pragma once
+// The history file's text: lines of bytes, each ended by CR LF, no header, no conversion.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+// The lines of a history text. A line ends at CR, at LF or at a zero byte; after it one CR and
+// then one LF are skipped if present. An unterminated last line is a line; a zero byte ends the
+// text and the rest is ignored. No trimming; the bytes are kept as they are.
+QList<QByteArray> SplitHistoryText(QByteArrayView text);
+
+// Every line followed by CR LF, the last one too.
+QByteArray JoinHistoryText(const QList<QByteArray>& lines);
