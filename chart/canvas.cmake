@@ -1,1 +1,7 @@
-# Canvas sources: target_sources(pikutora_chart PRIVATE ...)
+# Canvas sources: the 2D canvas interface, its QPainter and recording implementations, the 3D canvas.
+target_sources(pikutora_chart PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ChartCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChartCanvas3D.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtChartCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordingCanvas.cpp
+)

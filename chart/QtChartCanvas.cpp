@@ -1,0 +1,193 @@
+#include "chart/QtChartCanvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <QRegion>
+
+namespace {
+
+QColor ToQColor(TColor c) {
+  TColor rgb = ColorToRGB(c);
+  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+Qt::BrushStyle ToQtPattern(TBrushStyle s) {
+  switch (s) {
+    case TBrushStyle::Solid: return Qt::SolidPattern;
+    case TBrushStyle::Clear: return Qt::NoBrush;
+    case TBrushStyle::Horizontal: return Qt::HorPattern;
+    case TBrushStyle::Vertical: return Qt::VerPattern;
+    case TBrushStyle::FDiagonal: return Qt::FDiagPattern;
+    case TBrushStyle::BDiagonal: return Qt::BDiagPattern;
+    case TBrushStyle::Cross: return Qt::CrossPattern;
+    case TBrushStyle::DiagCross: return Qt::DiagCrossPattern;
+  }
+  return Qt::NoBrush;
+}
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+
+// The points as QPoints in a buffer that keeps its capacity from call to call.
+const std::vector<QPoint>& ToQPoints(std::span<const TPoint> points, std::vector<QPoint>& buffer) {
+  buffer.clear();
+  for (const TPoint& p : points) buffer.emplace_back(p.X, p.Y);
+  return buffer;
+}
+
+}  // namespace
+
+QtChartCanvas::QtChartCanvas(QPaintDevice* device) : painter_(device) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+QtChartCanvas::~QtChartCanvas() = default;
+
+void QtChartCanvas::ApplyPenMode() {
+  painter_.setCompositionMode(PenMode() == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                            : QPainter::CompositionMode_SourceOver);
+}
+
+void QtChartCanvas::ApplyBrush() {
+  const TCanvasBrush& b = Brush();
+  Qt::BrushStyle style = ToQtPattern(b.Style);
+  painter_.setBrush(style == Qt::NoBrush ? QBrush() : QBrush(ToQColor(b.Color), style));
+  painter_.setBackgroundMode(BackMode() == TBackMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+  painter_.setBackground(ToQColor(BackColor()));
+}
+
+void QtChartCanvas::ApplySolidPen() {
+  const TCanvasPen& p = Pen();
+  if (!p.Draws()) {
+    painter_.setPen(Qt::NoPen);
+    return;
+  }
+  // Flat caps make a one-pixel line leave out its end pixel; a dotted pen is one pixel wide and
+  // alternates one pixel on, one pixel off along the whole path.
+  bool dotted = p.Style == TPenStyle::Dot;
+  int width = dotted || p.Width < 1 ? 1 : p.Width;
+  QPen pen(ToQColor(p.Color), width);
+  pen.setCosmetic(width == 1);
+  pen.setCapStyle(width == 1 ? Qt::FlatCap : Qt::RoundCap);
+  pen.setJoinStyle(width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+  if (dotted) pen.setDashPattern({1.0, 1.0});
+  painter_.setPen(pen);
+}
+
+void QtChartCanvas::DrawLine(TPoint a, TPoint b) {
+  if (!Pen().Draws() || a == b) return;
+  ApplyPenMode();
+  ApplySolidPen();
+  painter_.drawLine(a.X, a.Y, b.X, b.Y);
+}
+
+void QtChartCanvas::Polyline(std::span<const TPoint> points) {
+  if (points.empty()) return;
+  MoveTo(points.back());
+  if (points.size() < 2 || !Pen().Draws()) return;
+  ApplyPenMode();
+  ApplySolidPen();
+  const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+  painter_.drawPolyline(q.data(), static_cast<int>(q.size()));
+}
+
+void QtChartCanvas::Polygon(std::span<const TPoint> points) {
+  if (points.empty()) return;
+  ApplyPenMode();
+  ApplyBrush();
+  ApplySolidPen();
+  const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+  painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
+}
+
+void QtChartCanvas::Rectangle(const TRect& r) {
+  if (r.IsEmpty()) return;
+  ApplyPenMode();
+  ApplyBrush();
+  painter_.setPen(Qt::NoPen);
+  if (Brush().Style != TBrushStyle::Clear) painter_.drawRect(ToQRect(r));
+  if (!Pen().Draws()) return;
+  ApplySolidPen();
+  painter_.setBrush(Qt::NoBrush);
+  // The outline runs on the outermost pixels: columns Left and Right - 1, rows Top and Bottom - 1.
+  TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+  const std::vector<QPoint>& q = ToQPoints(corners, qpoints_);
+  if (r.Width() > 1 && r.Height() > 1) {
+    painter_.drawPolygon(q.data(), 4);
+    return;
+  }
+  // A one-pixel strip: a closed outline would retrace its pixels (twice inverts under not-XOR).
+  if (q[0] != q[2]) painter_.drawLine(q[0], q[2]);
+  painter_.drawPoint(q[2]);
+}
+
+void QtChartCanvas::FillRect(const TRect& r) {
+  if (r.IsEmpty() || Brush().Style == TBrushStyle::Clear) return;
+  ApplyPenMode();
+  ApplyBrush();
+  painter_.setPen(Qt::NoPen);
+  painter_.drawRect(ToQRect(r));
+}
+
+const QFont& QtChartCanvas::CurrentQFont() {
+  const TCanvasFont& f = Font();
+  if (!fontValid_ || !(f == cachedFont_)) {
+    qfont_ = LayoutFont(f.Name, f.Height);
+    qfont_.setBold((f.Style & fsBold) != 0);
+    qfont_.setItalic((f.Style & fsItalic) != 0);
+    qfont_.setUnderline((f.Style & fsUnderline) != 0);
+    qfont_.setStrikeOut((f.Style & fsStrikeOut) != 0);
+    cachedFont_ = f;
+    fontValid_ = true;
+  }
+  return qfont_;
+}
+
+int QtChartCanvas::TextWidth(const QString& text) {
+  return QFontMetrics(CurrentQFont()).horizontalAdvance(text);
+}
+
+int QtChartCanvas::TextHeight(const QString&) {
+  QFontMetrics fm(CurrentQFont());
+  return fm.ascent() + fm.descent();
+}
+
+void QtChartCanvas::TextOut(int x, int y, const QString& text) {
+  const QFont& font = CurrentQFont();
+  QFontMetrics fm(font);
+  int w = fm.horizontalAdvance(text);
+  int h = fm.ascent() + fm.descent();
+  // The text cell's top-left corner relative to the reference point, in the text's own frame.
+  int dx = HorizAlign() == THorizAlign::Left ? 0 : HorizAlign() == THorizAlign::Center ? -(w / 2) : -w;
+  int dy = VertAlign() == TVertAlign::Top ? 0 : -h;
+
+  painter_.save();
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.translate(x, y);
+  // Escapement turns counter-clockwise on the screen; Qt's rotation turns clockwise.
+  if (Font().Escapement != 0) painter_.rotate(-Font().Escapement);
+  if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
+    painter_.fillRect(QRect(dx, dy, w, h), ToQColor(BackColor()));
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(Font().Color));
+  painter_.drawText(dx, dy + fm.ascent(), text);
+  painter_.restore();
+}
+
+void QtChartCanvas::ClipPolygon(std::span<const TPoint> points) {
+  const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+  QPolygon poly(static_cast<qsizetype>(q.size()));
+  for (qsizetype i = 0; i < poly.size(); ++i) poly[i] = q[static_cast<size_t>(i)];
+  painter_.setClipRegion(QRegion(poly, Qt::OddEvenFill), Qt::ReplaceClip);
+}
+
+void QtChartCanvas::ClipRectangle(const TRect& r) {
+  painter_.setClipRect(ToQRect(r), painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void QtChartCanvas::Unclip() { painter_.setClipping(false); }
+
+void QtChartCanvas::DrawImage(int x, int y, const QImage& image) {
+  painter_.setCompositionMode(QPainter::CompositionMode_Source);
+  painter_.drawImage(x, y, image);
+}
