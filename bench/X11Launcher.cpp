@@ -1,0 +1,87 @@
+#include "bench/X11Launcher.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+X11Launcher::X11Launcher() : display_(XOpenDisplay(nullptr)) {
+  if (!display_) throw std::runtime_error("no X display (run under xvfb-run)");
+  pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
+  // Without a window manager, mapping a top-level window reports MapNotify to the root's
+  // substructure listeners.
+  XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+  XSync(display_, False);
+}
+
+X11Launcher::~X11Launcher() {
+  Stop();
+  XCloseDisplay(display_);
+}
+
+pid_t X11Launcher::WindowPid(unsigned long window) {
+  Atom type;
+  int format;
+  unsigned long items, after;
+  unsigned char* data = nullptr;
+  pid_t pid = -1;
+  if (XGetWindowProperty(display_, window, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format,
+                         &items, &after, &data) == Success &&
+      data && items == 1 && format == 32)
+    pid = pid_t(*reinterpret_cast<unsigned long*>(data));
+  if (data) XFree(data);
+  return pid;
+}
+
+std::chrono::nanoseconds X11Launcher::StartAndWaitForWindow(const std::string& program,
+                                                            const std::string& directory,
+                                                            std::chrono::milliseconds timeout) {
+  using Clock = std::chrono::steady_clock;
+  Stop();
+  // Forget the events of earlier runs.
+  XSync(display_, True);
+  const Clock::time_point start = Clock::now();
+  pid_ = fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (chdir(directory.c_str()) != 0) _exit(126);
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  const Clock::time_point deadline = start + timeout;
+  pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  for (;;) {
+    while (XPending(display_)) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      if (event.type == MapNotify && !event.xmap.override_redirect &&
+          WindowPid(event.xmap.window) == pid_) {
+        window_ = event.xmap.window;
+        return Clock::now() - start;
+      }
+    }
+    int status;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+      pid_ = -1;
+      throw std::runtime_error(program + " ended before showing a window");
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) throw std::runtime_error(program + " showed no window in time");
+    // Wake at least every 50 ms to notice a program that dies without a window.
+    poll(&connection, 1, int(std::min<long>(left.count(), 50)));
+  }
+}
+
+void X11Launcher::Stop() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGKILL);
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  window_ = 0;
+}
