@@ -16,7 +16,10 @@ void ShowMessageBox(const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
-  if (focus) focus->setFocus(Qt::OtherFocusReason);
+  if (focus) {
+    focus->window()->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 ErrorPresenter& Presenter() {
