@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFile>
 #include <QPixmap>
 #include <QScreen>
 
 #include "drill/DrillText.h"
 #include "drill/Problem.h"
+#include "history/SummaryLine.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"
 #include "platform/ErrorBox.h"
@@ -69,7 +71,7 @@ TLabel* StopwatchLabel(QWidget* parent, const QString& text, int left, int width
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(HistoryList& history) : history_(history), separators_(LocaleDateTimeSeparators()) {
   setWindowTitle(QStringLiteral(" (^-^)) ピクトラ"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -214,7 +216,8 @@ void TForm1::Button1Click() {
   Edit2->clear();
   Edit30->clear();
   Edit4->clear();
-  StoreSummary();
+  // A failed save is shown; the drill still ends with the focus on Start.
+  RunHandler([this] { StoreSummary(); });
   Button1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -228,7 +231,15 @@ bool TForm1::WaitForAnswer() {
 }
 
 void TForm1::StoreSummary() {
-  // The summary line goes here once the history list exists; until then the labels reset.
+  // Both labels show one tick reading, so that the line records one moment.
+  int32_t elapsed = TickDiff(GetTickCount(), Timer1->Tag);
+  SetLabel1(StopwatchMinutesText(elapsed));
+  Label6->setText(DecodeCp932(StopwatchMillisText(elapsed)));
+  QByteArray line = BuildSummaryLine(EncodeCp932(Label1->text()), EncodeCp932(Label6->text()), correctCount_,
+                                     QDateTime::currentDateTime(), separators_);
+  ListBox1->InsertLine(0, line);
+  // On a failed save the line stays in the log and the history list, and the labels keep the time.
+  history_.AppendAndSave(ListBox1->Line(0));
   SetLabel1("00:00.");
   Label6->setText(QStringLiteral("000"));
 }
@@ -265,6 +276,11 @@ void TForm1::Timer1Timer() { SetLabel1(StopwatchMinutesText(TickDiff(GetTickCoun
 
 void TForm1::Timer2Timer() {
   Label6->setText(DecodeCp932(StopwatchMillisText(TickDiff(GetTickCount(), Timer1->Tag))));
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LocaleChange) separators_ = LocaleDateTimeSeparators();
+  QWidget::changeEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

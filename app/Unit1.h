@@ -10,11 +10,14 @@
 #include "app/TAlignedEdit.h"
 #include "app/TListBox.h"
 #include "app/Tagged.h"
+#include "history/DateTimeSeparators.h"
+#include "history/HistoryList.h"
 #include "platform/DropShadow.h"
 
 class TForm1 : public QWidget {
  public:
-  TForm1();
+  // The window appends each finished drill to `history`, which outlives it.
+  explicit TForm1(HistoryList& history);
 
   // The window-class style for the running system; the drop shadow is the window manager's.
   static uint32_t CreateParams(uint32_t style, const OsVersion& os) { return WindowClassStyle(style, os); }
@@ -48,6 +51,7 @@ class TForm1 : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
@@ -57,6 +61,8 @@ class TForm1 : public QWidget {
   void StoreSummary();
   void SetLabel1(const QByteArray& text);
 
+  HistoryList& history_;
+  DateTimeSeparators separators_;
   int correctCount_ = 0;
   bool drillRunning_ = false;
 };
