@@ -1,0 +1,34 @@
+#pragma once
+// Scratch directories for the history tests: a plain temporary directory, or a small tmpfs of
+// its own (full-disk and read-only cases) when the process may mount one.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class ScratchDir {
+ public:
+  // tmpfsBytes > 0 mounts a tmpfs of that size on the directory; Mounted() says whether it worked.
+  explicit ScratchDir(qint64 tmpfsBytes = 0);
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  bool Mounted() const { return mounted_; }
+  QString Path() const { return dir_.path(); }
+  QString File(const QString& name) const { return dir_.filePath(name); }
+  QString HistoryPath() const { return File(QStringLiteral("HIST.DAT")); }
+  // Makes the mounted tmpfs read-only; false when that is not possible.
+  bool RemountReadOnly();
+  // Fills the mounted file system up to leaving freeBytes free.
+  void Fill(qint64 freeBytes);
+  // Names of the leftover temporary files of saves beside HIST.DAT.
+  QStringList Strays() const;
+
+ private:
+  QTemporaryDir dir_;
+  bool mounted_ = false;
+};
+
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
