@@ -1,6 +1,7 @@
 #include "ScratchDir.h"
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -18,9 +19,26 @@ ScratchDir::~ScratchDir() {
   if (mounted_) ::umount2(QFile::encodeName(Path()).constData(), MNT_DETACH);
 }
 
-bool ScratchDir::RemountReadOnly() {
-  return mounted_ && ::mount("tmpfs", QFile::encodeName(Path()).constData(), "tmpfs",
-                             MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+void ScratchDir::SetReadOnly() {
+  const QByteArray path = QFile::encodeName(Path());
+  if (mounted_) {
+    if (::mount("tmpfs", path.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+      throw std::runtime_error("remount read-only");
+    }
+  } else {
+    ::chmod(path.constData(), 0555);
+  }
+}
+
+void ScratchDir::SetWritable() {
+  const QByteArray path = QFile::encodeName(Path());
+  if (mounted_) {
+    if (::mount("tmpfs", path.constData(), "tmpfs", MS_REMOUNT, nullptr) != 0) {
+      throw std::runtime_error("remount writable");
+    }
+  } else {
+    ::chmod(path.constData(), 0755);
+  }
 }
 
 void ScratchDir::Fill(qint64 freeBytes) {

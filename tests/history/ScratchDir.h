@@ -18,8 +18,10 @@ class ScratchDir {
   QString Path() const { return dir_.path(); }
   QString File(const QString& name) const { return dir_.filePath(name); }
   QString HistoryPath() const { return File(QStringLiteral("HIST.DAT")); }
-  // Makes the mounted tmpfs read-only; false when that is not possible.
-  bool RemountReadOnly();
+  // Makes the directory read-only: the mounted tmpfs is remounted read-only, a plain directory
+  // loses its write permission (which binds no one but root). SetWritable undoes it.
+  void SetReadOnly();
+  void SetWritable();
   // Fills the mounted file system up to leaving freeBytes free.
   void Fill(qint64 freeBytes);
   // Names of the leftover temporary files of saves beside HIST.DAT.
