@@ -223,10 +223,15 @@ void TForm1::Button1Click() {
 
 bool TForm1::WaitForAnswer() {
   // Sleeps until events arrive and handles them; the flags are tested after each batch.
+  waiting_ = true;
   while (Edit30->Tag == 0) {
-    if (Button2->Tag != 0) return false;
+    if (Button2->Tag != 0) {
+      waiting_ = false;
+      return false;
+    }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
+  waiting_ = false;
   return true;
 }
 

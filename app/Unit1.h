@@ -32,6 +32,8 @@ class TForm1 : public QWidget {
 
   // True while Button1Click runs a drill.
   bool DrillRunning() const { return drillRunning_; }
+  // True while the drill waits for the answer to the problem on screen.
+  bool WaitingForAnswer() const { return waiting_; }
 
   TStaticText* Edit1;
   TStaticText* Edit4;
@@ -65,4 +67,5 @@ class TForm1 : public QWidget {
   DateTimeSeparators separators_;
   int correctCount_ = 0;
   bool drillRunning_ = false;
+  bool waiting_ = false;
 };

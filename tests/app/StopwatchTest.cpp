@@ -1,0 +1,61 @@
+// The two stopwatch labels and their timers.
+#include "tests/app/DrillHarness.h"
+
+namespace {
+
+struct Reading {
+  int32_t start;
+  uint32_t now;
+  const char* minutes;
+  const char* millis;
+};
+
+class StopwatchLabels : public DrillHarness, public testing::WithParamInterface<Reading> {};
+
+TEST_P(StopwatchLabels, ShowTheTimeSinceTheDrillStart) {
+  form->Timer1->Tag = GetParam().start;
+  clock_.Set(GetParam().now);
+  form->Timer1Timer();
+  form->Timer2Timer();
+  EXPECT_EQ(form->Label1->text(), QString::fromLatin1(GetParam().minutes));
+  EXPECT_EQ(form->Label6->text(), QString::fromLatin1(GetParam().millis));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StopwatchLabels,
+                         testing::Values(Reading{1000, 1000 + 754321, "12:34.", "321"},
+                                         Reading{0, 59999, "00:59.", "999"}, Reading{0, 60000, "01:00.", "000"},
+                                         // across the wrap of the tick count
+                                         Reading{-16, 5, "00:00.", "021"},
+                                         Reading{0, 6000000, "100:00.", "000"}));
+
+TEST(StopwatchWidth, MinutesLabelFitsItsTextAndGrowsPastNinetyNineMinutes) {
+  // checked through a drill window of its own so the width follows the text
+  QTemporaryDir dir;
+  HistoryList history(dir.filePath(QStringLiteral("HIST.DAT")));
+  TForm1 form(history);
+  FakeTickClock clock(6000000);
+  form.Timer1->Tag = 0;
+  EXPECT_EQ(form.Label1->width(), 48);
+  form.Timer1Timer();
+  EXPECT_EQ(form.Label1->width(), 56);
+}
+
+TEST(StopwatchStart, DrillStartsBothTimersWithoutResettingTheLabels) {
+  QTemporaryDir dir;
+  HistoryList history(dir.filePath(QStringLiteral("HIST.DAT")));
+  TForm1 form(history);
+  FakeTickClock clock(5000);
+  form.Label1->setText(QStringLiteral("03:27."));
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_TRUE(form.Timer2->isActive());
+    EXPECT_EQ(form.Timer1->Tag, 5000);
+    EXPECT_EQ(form.Button1->Tag, 5000);
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("03:27."));
+    form.Button2->click();
+  });
+  form.Button1->click();
+  EXPECT_EQ(form.ListBox1->Count(), 0);
+}
+
+}  // namespace
