@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all bootstrap build run test bench fuzz asan clean
+.PHONY: all bootstrap build run test bench fuzz fuzz-build asan clean
 
 all: build
 
@@ -13,18 +13,32 @@ build: bootstrap
 run: build
 	./build/pikutora
 
+# Every test of the default build, then the unit and widget tests under the sanitizers, then the
+# replay of the fuzz corpora.
 test: build
 	@scripts/run-tests default
+	@$(MAKE) --no-print-directory asan
+	@$(MAKE) --no-print-directory fuzz-build
+	@scripts/run-fuzz replay
 
 asan: bootstrap
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	@scripts/run-tests asan
 
-bench: bootstrap
+# The benchmarks compare with other charting libraries, installed for this target only.
+bench:
+	@PIKUTORA_BENCH_PEERS=1 scripts/bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@scripts/run-bench
 
+fuzz-build: bootstrap
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	@scripts/run-fuzz run 60
+
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

@@ -10,7 +10,18 @@
 #include <cstdlib>
 #include <stdexcept>
 
-X11Launcher::X11Launcher() : display_(XOpenDisplay(nullptr)) {
+namespace {
+// A freshly started private X server may not take connections at once; try a few times.
+_XDisplay* OpenDisplay() {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (Display* display = XOpenDisplay(nullptr)) return display;
+    usleep(200 * 1000);
+  }
+  return nullptr;
+}
+}  // namespace
+
+X11Launcher::X11Launcher() : display_(OpenDisplay()) {
   if (!display_) throw std::runtime_error("no X display (run under xvfb-run)");
   pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
   // Without a window manager, mapping a top-level window reports MapNotify to the root's

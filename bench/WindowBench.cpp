@@ -1,0 +1,142 @@
+// The program as a user starts it, on an X display (run under xvfb-run, without a window manager):
+// - start-up: from exec to the main window mapped, for the program with a 10,000-line HIST.DAT in
+//   its working directory and for the floor program (one plain window);
+// - the drill's wait: the share of one core the program uses over 5 s of a drill waiting for an
+//   answer (Start clicked with xdotool, nothing typed).
+//   bench_window --floor=PATH [--program=PATH] [google benchmark flags]
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstring>
+#include <stdexcept>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench/ResultSamples.h"
+#include "bench/X11Launcher.h"
+
+namespace {
+
+constexpr int kHistoryLines = 10000;
+constexpr std::chrono::milliseconds kTimeout{10000};
+
+void TimeStartUp(benchmark::State& state, const std::string& program, const std::string& directory) {
+  try {
+    X11Launcher launcher;
+    for (auto _ : state) {
+      const std::chrono::nanoseconds took = launcher.StartAndWaitForWindow(program, directory, kTimeout);
+      state.SetIterationTime(std::chrono::duration<double>(took).count());
+      state.PauseTiming();
+      launcher.Stop();
+      state.ResumeTiming();
+    }
+  } catch (const std::runtime_error& error) {
+    state.SkipWithError(error.what());
+  }
+}
+
+// User plus system CPU time of a process so far, in seconds.
+double ProcessCpuSeconds(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  // Fields after the command name, which is in parentheses and may hold spaces.
+  std::istringstream rest(content.substr(content.rfind(')') + 2));
+  std::string field;
+  for (int i = 3; i < 14; ++i) rest >> field;  // state .. cmajflt
+  long user = 0, system = 0;
+  rest >> user >> system;
+  return double(user + system) / double(sysconf(_SC_CLK_TCK));
+}
+
+// The Start button's centre in the main window's client coordinates.
+constexpr int kStartX = 432, kStartY = 42;
+constexpr std::chrono::seconds kWaitSpan{5};
+
+void TimeDrillWait(benchmark::State& state, const std::string& program, const std::string& directory) {
+  try {
+    X11Launcher launcher;
+    double share = 0;
+    for (auto _ : state) {
+      launcher.StartAndWaitForWindow(program, directory, kTimeout);
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let start-up settle
+      const std::string click = "xdotool mousemove --window " + std::to_string(launcher.Window()) + " " +
+                                std::to_string(kStartX) + " " + std::to_string(kStartY) + " click 1";
+      if (std::system(click.c_str()) != 0) throw std::runtime_error("xdotool failed");
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the first problem is up
+      const double before = ProcessCpuSeconds(launcher.Pid());
+      const auto start = std::chrono::steady_clock::now();
+      std::this_thread::sleep_for(kWaitSpan);
+      const double used = ProcessCpuSeconds(launcher.Pid()) - before;
+      const double span = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      share = used / span * 100;
+      state.SetIterationTime(span);
+      launcher.Stop();
+    }
+    state.counters["cpu_percent"] = share;
+  } catch (const std::runtime_error& error) {
+    state.SkipWithError(error.what());
+  }
+}
+
+std::string FlagValue(const char* arg, const char* name) {
+  const size_t length = std::strlen(name);
+  return std::strncmp(arg, name, length) == 0 ? std::string(arg + length) : std::string();
+}
+
+void Register(const char* name, const std::string& program, const std::string& directory) {
+  benchmark::RegisterBenchmark(name, TimeStartUp, program, directory)
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(20);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string floor, program;
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    if (std::string v = FlagValue(argv[i], "--floor="); !v.empty())
+      floor = v;
+    else if (std::string w = FlagValue(argv[i], "--program="); !w.empty())
+      program = w;
+    else
+      rest.push_back(argv[i]);
+  }
+  int restCount = int(rest.size());
+  rest.push_back(nullptr);
+  benchmark::Initialize(&restCount, rest.data());
+  if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()) || floor.empty()) {
+    std::fprintf(stderr, "usage: bench_window --floor=PATH [--program=PATH]\n");
+    return 2;
+  }
+
+  QTemporaryDir directory;
+  QFile history(QDir(directory.path()).filePath(QStringLiteral("HIST.DAT")));
+  if (!directory.isValid() || !history.open(QIODevice::WriteOnly) ||
+      history.write(MakeHistoryFile(kHistoryLines)) < 0) {
+    std::fprintf(stderr, "bench_window: cannot write the history file\n");
+    return 1;
+  }
+  history.close();
+  const std::string where = directory.path().toStdString();
+
+  Register("BM_StartUp_Floor", floor, where);
+  if (!program.empty()) {
+    Register("BM_StartUp_Pikutora_10000Lines", program, where);
+    benchmark::RegisterBenchmark("BM_DrillWait_5s", TimeDrillWait, program, where)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
