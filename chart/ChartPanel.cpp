@@ -201,5 +201,7 @@ void TCustomChartPanel::paintEvent(QPaintEvent*) {
 
 void TCustomChartPanel::resizeEvent(QResizeEvent* event) {
   TCustomPanel::resizeEvent(event);
-  RequestRepaint();
+  // The platform may repeat a resize of a hidden window without a change of size.
+  const QImage& bitmap = canvas_.Bitmap();
+  if (bitmap.isNull() || bitmap.width() != width() || bitmap.height() != height()) RequestRepaint();
 }

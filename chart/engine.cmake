@@ -17,5 +17,6 @@ target_sources(pikutora_chart PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChartSeries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CustomPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormatFloat.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ResultGraphChart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/View3DOptions.cpp
 )

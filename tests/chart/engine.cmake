@@ -1,1 +1,9 @@
-# tests of the chart engine area
+# Tests of the chart engine area: panel geometry, walls, axes and their drawing, the repaint.
+add_executable(chart_engine_tests
+  ${CMAKE_CURRENT_LIST_DIR}/engine/EngineTestMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/ResultGraphRenderTest.cpp
+)
+target_link_libraries(chart_engine_tests PRIVATE pikutora_chart GTest::gtest)
+gtest_discover_tests(chart_engine_tests PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+# Pictures rendered by the tests are left here for a look.
+target_compile_definitions(chart_engine_tests PRIVATE ENGINE_TEST_OUTPUT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
