@@ -51,8 +51,14 @@ TRect TChartCanvas3D::BeginRepaint(const TView3DSettings& view, const TRect& cli
   int h = std::max(1, clientRect.Height());
   if (!bitmap_.isNull() && (bitmap_.width() != w || bitmap_.height() != h)) bitmap_ = QImage();
   if (bitmap_.isNull()) {
-    bitmap_ = QImage(w, h, monochrome_ ? QImage::Format_Mono : QImage::Format_RGB32);
-    bitmap_.fill(Qt::white);
+    if (monochrome_) {
+      bitmap_ = QImage(w, h, QImage::Format_Mono);
+      bitmap_.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+      bitmap_.fill(1);
+    } else {
+      bitmap_ = QImage(w, h, QImage::Format_RGB32);
+      bitmap_.fill(Qt::white);
+    }
   }
   bitmapCanvas_ = std::make_unique<QtChartCanvas>(&bitmap_);
   target_ = bitmapCanvas_.get();

@@ -56,69 +56,118 @@ void QtChartCanvas::ApplyBrush() {
   painter_.setBackground(ToQColor(BackColor()));
 }
 
-void QtChartCanvas::ApplySolidPen() {
+bool QtChartCanvas::ThinPen() const {
+  return Pen().Style == TPenStyle::Dot || Pen().Width <= 1;
+}
+
+void QtChartCanvas::ApplyWidePen() {
   const TCanvasPen& p = Pen();
-  if (!p.Draws()) {
-    painter_.setPen(Qt::NoPen);
-    return;
-  }
-  // Flat caps make a one-pixel line leave out its end pixel; a dotted pen is one pixel wide and
-  // alternates one pixel on, one pixel off along the whole path.
-  bool dotted = p.Style == TPenStyle::Dot;
-  int width = dotted || p.Width < 1 ? 1 : p.Width;
-  QPen pen(ToQColor(p.Color), width);
-  pen.setCosmetic(width == 1);
-  pen.setCapStyle(width == 1 ? Qt::FlatCap : Qt::RoundCap);
-  pen.setJoinStyle(width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
-  if (dotted) pen.setDashPattern({1.0, 1.0});
+  QPen pen(ToQColor(p.Color), p.Width);
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
   painter_.setPen(pen);
 }
 
+void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
+  // Steps along the major axis from a, one pixel per step, and stops before b. The minor
+  // coordinate follows the nearest pixel to the ideal line (integer error term).
+  int dx = b.X - a.X, dy = b.Y - a.Y;
+  int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+  int x = a.X, y = a.Y;
+  bool dotted = Pen().Style == TPenStyle::Dot;
+  auto put = [&] {
+    if (!dotted || (dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);
+  };
+  if (ax >= ay) {
+    int err = ax / 2;
+    for (int i = 0; i < ax; ++i) {
+      put();
+      x += sx;
+      err -= ay;
+      if (err < 0) {
+        y += sy;
+        err += ax;
+      }
+    }
+  } else {
+    int err = ay / 2;
+    for (int i = 0; i < ay; ++i) {
+      put();
+      y += sy;
+      err -= ax;
+      if (err < 0) {
+        x += sx;
+        err += ay;
+      }
+    }
+  }
+}
+
+void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
+  if (points.size() < 2 || !Pen().Draws()) return;
+  if (!ThinPen()) {
+    ApplyWidePen();
+    painter_.setBrush(Qt::NoBrush);
+    const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+    if (closed)
+      painter_.drawPolygon(q.data(), static_cast<int>(q.size()));
+    else
+      painter_.drawPolyline(q.data(), static_cast<int>(q.size()));
+    return;
+  }
+  // Thin and dotted pens set their pixels themselves: the end pixel of each segment is left out
+  // whatever the direction, and the dots keep their rhythm from segment to segment.
+  pixels_.clear();
+  dotPhase_ = 0;
+  for (size_t i = 0; i + 1 < points.size(); ++i) AddSegmentPixels(points[i], points[i + 1]);
+  if (closed) AddSegmentPixels(points.back(), points.front());
+  if (pixels_.empty()) return;
+  QPen pen(ToQColor(Pen().Color), 1);
+  pen.setCosmetic(true);
+  painter_.setPen(pen);
+  painter_.drawPoints(pixels_.data(), static_cast<int>(pixels_.size()));
+}
+
 void QtChartCanvas::DrawLine(TPoint a, TPoint b) {
-  if (!Pen().Draws() || a == b) return;
   ApplyPenMode();
-  ApplySolidPen();
-  painter_.drawLine(a.X, a.Y, b.X, b.Y);
+  TPoint seg[2] = {a, b};
+  StrokePath(seg, false);
 }
 
 void QtChartCanvas::Polyline(std::span<const TPoint> points) {
   if (points.empty()) return;
   MoveTo(points.back());
-  if (points.size() < 2 || !Pen().Draws()) return;
   ApplyPenMode();
-  ApplySolidPen();
-  const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
-  painter_.drawPolyline(q.data(), static_cast<int>(q.size()));
+  StrokePath(points, false);
 }
 
 void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
   ApplyPenMode();
-  ApplyBrush();
-  ApplySolidPen();
-  const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
-  painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
+  if (Brush().Style != TBrushStyle::Clear) {
+    ApplyBrush();
+    painter_.setPen(Qt::NoPen);
+    const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+    painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
+  }
+  StrokePath(points, true);
 }
 
 void QtChartCanvas::Rectangle(const TRect& r) {
   if (r.IsEmpty()) return;
+  FillRect(r);
   ApplyPenMode();
-  ApplyBrush();
-  painter_.setPen(Qt::NoPen);
-  if (Brush().Style != TBrushStyle::Clear) painter_.drawRect(ToQRect(r));
-  if (!Pen().Draws()) return;
-  ApplySolidPen();
-  painter_.setBrush(Qt::NoBrush);
   // The outline runs on the outermost pixels: columns Left and Right - 1, rows Top and Bottom - 1.
-  TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
-  const std::vector<QPoint>& q = ToQPoints(corners, qpoints_);
   if (r.Width() > 1 && r.Height() > 1) {
-    painter_.drawPolygon(q.data(), 4);
-    return;
+    TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+    StrokePath(corners, true);
+  } else {
+    // A one-pixel strip: its pixels once each (a closed outline would retrace them).
+    TPoint strip[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    if (r.Width() == 1) strip[1].X = r.Left; else strip[1].Y = r.Top;
+    StrokePath(strip, false);
   }
-  // A one-pixel strip: a closed outline would retrace its pixels (twice inverts under not-XOR).
-  if (q[0] != q[2]) painter_.drawLine(q[0], q[2]);
-  painter_.drawPoint(q[2]);
 }
 
 void QtChartCanvas::FillRect(const TRect& r) {

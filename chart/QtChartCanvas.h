@@ -36,13 +36,21 @@ class QtChartCanvas : public ChartCanvas {
   void ApplyPenMode();
   // Selects the canvas brush (or none) on the painter, with the background for patterns.
   void ApplyBrush();
-  // The painter pen for solid outlines, or no pen when the canvas pen does not draw.
-  void ApplySolidPen();
+  // True for the pens whose pixels are set one by one: width 1, and every dotted pen.
+  bool ThinPen() const;
+  // The painter pen for pens wider than one pixel (round ends and joins).
+  void ApplyWidePen();
+  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_.
+  void AddSegmentPixels(TPoint a, TPoint b);
+  // The outline through the points with the canvas pen, closed back to the first when asked.
+  void StrokePath(std::span<const TPoint> points, bool closed);
   // The Qt font of the canvas font (cached while the canvas font stays the same).
   const QFont& CurrentQFont();
 
   QPainter painter_;
   std::vector<QPoint> qpoints_;  // scratch for point lists, reused from call to call
+  std::vector<QPoint> pixels_;   // scratch for the pixels of a thin outline
+  unsigned dotPhase_ = 0;        // position in the dot rhythm along the current outline
   TCanvasFont cachedFont_;
   QFont qfont_;
   bool fontValid_ = false;

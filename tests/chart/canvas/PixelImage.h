@@ -1,0 +1,48 @@
+#pragma once
+// Helpers for pixel tests on the QPainter canvas: a white RGB image and readers of its pixels.
+#include <QColor>
+#include <QImage>
+#include <set>
+#include <utility>
+
+#include "platform/Color.h"
+#include "platform/Geometry.h"
+
+inline QImage WhiteImage(int w, int h) {
+  QImage img(w, h, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  return img;
+}
+
+inline TColor PixelAt(const QImage& img, int x, int y) {
+  QRgb p = img.pixel(x, y);
+  return RGBColor(qRed(p), qGreen(p), qBlue(p));
+}
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// Every pixel that is not white.
+inline PixelSet Ink(const QImage& img) {
+  PixelSet s;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (PixelAt(img, x, y) != clWhite) s.insert({x, y});
+  return s;
+}
+
+// The smallest rectangle around every non-white pixel (empty when there is none).
+inline TRect InkBounds(const QImage& img) {
+  TRect r{img.width(), img.height(), 0, 0};
+  for (auto [x, y] : Ink(img)) {
+    r.Left = std::min(r.Left, x);
+    r.Top = std::min(r.Top, y);
+    r.Right = std::max(r.Right, x + 1);
+    r.Bottom = std::max(r.Bottom, y + 1);
+  }
+  return r;
+}
+
+inline bool Inside(const TRect& inner, const TRect& outer) {
+  return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+         inner.Bottom <= outer.Bottom;
+}
