@@ -39,11 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"HighBytesKept", "\x81\x40\xff\x80\r\n", {"\x81\x40\xff\x80"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(JoinHistoryText, EndsEveryLineWithCrLf) {
-  EXPECT_EQ(JoinHistoryText({"a", "", "b"}), QByteArray("a\r\n\r\nb\r\n"));
-  EXPECT_EQ(JoinHistoryText({}), QByteArray());
-}
-
 // Lines read from a file with odd bytes are written back byte for byte (after the normalised
 // line ends), and the appended line follows them.
 TEST(HistoryRoundTrip, KeepsOddBytesExactly) {

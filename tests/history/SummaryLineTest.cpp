@@ -46,14 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Three minute digits shift every later field by one byte.
         SummaryCase{"100:00.", "001", 99, {}, kHead + "100:00.001" + kRate + " 99%  2006/02/13 09:10:32"}));
 
-TEST(SummaryLine, ExampleLineHasFiftyOneBytesAndTheRateAtTwentySeven) {
-  const QByteArray line = BuildSummaryLine("03:27.", "418", 95, kExampleClock, {});
-  EXPECT_EQ(line.size(), 51);
-  EXPECT_EQ(line.mid(26, 3), " 95");
-  EXPECT_EQ(line.mid(9, 2), "03");
-  EXPECT_EQ(line.mid(12, 2), "27");
-}
-
 struct DateTimeCase {
   QDateTime local;
   DateTimeSeparators separators;
