@@ -2,8 +2,16 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
+#include "chart/FormatFloat.h"
+#include "chart/StoreChanged.h"
 
-TChartSeries::TChartSeries() = default;
+TChartSeries::TChartSeries() : marks_([this] { Repaint(); }), xValues_(QStringLiteral("X")), yValues_(QStringLiteral("Y")) {
+  xValues_.SetOrder(loAscending);
+  valuesList_.Add(&xValues_);
+  valuesList_.Add(&yValues_);
+  xValues_.SetOnSettingChanged([this] { Repaint(); });
+  yValues_.SetOnSettingChanged([this] { Repaint(); });
+}
 
 TChartSeries::~TChartSeries() {
   if (chart_ != nullptr) chart_->RemoveSeries(this);
@@ -88,7 +96,6 @@ bool TChartSeries::MoreSameZOrder() const {
   return false;
 }
 
-void TChartSeries::SetMarkDepth(int) {}
 
 void TChartSeries::CalcFirstLastVisibleIndex() {
   const int count = PointCount();
@@ -127,4 +134,99 @@ void TChartSeries::CalcFirstLastVisibleIndex() {
 
 void TChartSeries::Repaint() const {
   if (active_ && chart_ != nullptr) chart_->RequestRepaint();
+}
+
+void TChartSeries::SetSeriesColor(TColor value) {
+  if (StoreChanged(seriesColor_, value)) Repaint();
+}
+
+void TChartSeries::SetTitle(const QString& value) {
+  if (StoreChanged(title_, value)) Repaint();
+}
+
+void TChartSeries::SetValueFormat(const QString& value) {
+  if (StoreChanged(valueFormat_, value)) Repaint();
+}
+
+int TChartSeries::AddPoint(double x, double y, const QString& label, TColor color) {
+  if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
+  const int k = xValues_.AddValue(x);
+  yValues_.InsertValueAt(k, y);
+  colors_.insert(colors_.begin() + k, color);
+  labels_.insert(labels_.begin() + k, label.isEmpty() ? QString() : label);
+  if (OnAfterAdd) OnAfterAdd(*this, k);
+  Repaint();
+  return k;
+}
+
+void TChartSeries::ClearPoints() {
+  valuesList_.RemoveAllValues();
+  colors_.clear();
+  labels_.clear();
+  marks_.Positions().Clear();
+  if (OnClearValues) OnClearValues(*this);
+  Repaint();
+}
+
+TColor TChartSeries::ValueColor(int index) const {
+  if (index < 0 || index >= static_cast<int>(colors_.size())) return seriesColor_;
+  const TColor c = colors_[static_cast<size_t>(index)];
+  return c == clAutoColor ? seriesColor_ : c;
+}
+
+double TChartSeries::XMinimum() const { return PointCount() > 0 ? xValues_.MinValue() : 0; }
+double TChartSeries::XMaximum() const { return PointCount() > 0 ? xValues_.MaxValue() : 0; }
+double TChartSeries::YMinimum() const { return PointCount() > 0 ? yValues_.MinValue() : 0; }
+double TChartSeries::YMaximum() const { return PointCount() > 0 ? yValues_.MaxValue() : 0; }
+
+int TChartSeries::CalcXPos(int index) const { return GetHorizAxis()->ValueToPixel(XValue(index)); }
+int TChartSeries::CalcYPos(int index) const { return GetVertAxis()->ValueToPixel(YValue(index)); }
+
+void TChartSeries::DoBeforeDrawValues() {
+  if (BeforeDrawValues) BeforeDrawValues(*this);
+}
+
+void TChartSeries::DoAfterDrawValues() {
+  if (AfterDrawValues) AfterDrawValues(*this);
+}
+
+void TChartSeries::PaintValues() {
+  if (DrawValuesForward()) {
+    for (int i = VisibleFrom; i <= VisibleTo; ++i) PaintValue(i);
+  } else {
+    for (int i = VisibleTo; i >= VisibleFrom; --i) PaintValue(i);
+  }
+}
+
+QString TChartSeries::MarkText(int index) const { return MarkTextWith(index, RegionalSeparators()); }
+
+QString TChartSeries::MarkTextWith(int index, const TNumberSeparators& separators) const {
+  QString text;
+  if (marks_.Style() == smsLabel) text = labels_[static_cast<size_t>(index)];
+  if (text.isEmpty()) text = FormatFloat(valueFormat_, MarkValue(index), separators);
+  if (OnGetMarkText) OnGetMarkText(const_cast<TChartSeries&>(*this), index, text);
+  return text;
+}
+
+void TChartSeries::DrawMarks() {
+  TChartCanvas3D& canvas3D = chart_->Canvas();
+  ChartCanvas& canvas = canvas3D.Canvas();
+  canvas.SetFont(marks_.CanvasFont(canvas3D));
+  const TNumberSeparators separators = RegionalSeparators();
+  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
+    if (IsNull(i)) continue;
+    const QString text = MarkTextWith(i, separators);
+    if (text.isEmpty()) continue;
+    TSeriesMarkPosition position;
+    marks_.MeasureBox(canvas, text, position.BoxWidth, position.BoxHeight);
+    const TPoint p{CalcXPos(i), CalcYPos(i)};
+    position.ArrowStart = p;
+    position.ArrowEnd = p;
+    position.BoxTopLeft = {p.X - position.BoxWidth / 2, p.Y - position.BoxHeight + 1};
+    PaintMark(i, text, position);
+  }
+}
+
+void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
+  marks_.DrawItem(chart_->Canvas(), chart_->Color(), index, ValueColor(index), text, position);
 }

@@ -1,8 +1,17 @@
 #pragma once
-// The series base: what the chart's repaint and its axes ask of every series. The series
-// kinds fill in the point store and the drawing; the chart walks its series list through
-// these operations only.
+// The series base: the point store (X and Y values, colours and labels in step), the
+// settings every series has, and what the chart's repaint and its axes ask of every series.
+// The series kinds add their drawing; the chart walks its series list through these
+// operations only.
 #include <QString>
+#include <functional>
+#include <vector>
+
+#include "chart/ChartValueList.h"
+#include "chart/ChartValueLists.h"
+#include "chart/FormatFloat.h"
+#include "chart/SeriesMarks.h"
+#include "platform/Color.h"
 
 class TCustomAxisPanel;
 class TCustomChartAxis;
@@ -11,6 +20,17 @@ class TCustomChartAxis;
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
 // Which vertical axis a series uses.
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
+
+class TChartSeries;
+
+// Asked before a point is added; answering false refuses the point.
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
+// Told the index at which a point was stored.
+using TSeriesOnAfterAdd = std::function<void(TChartSeries& sender, int index)>;
+// Told of a series event (points cleared, values about to be drawn, values drawn).
+using TSeriesNotify = std::function<void(TChartSeries& sender)>;
+// May change the text of the mark of point index.
+using TSeriesOnGetMarkText = std::function<void(TChartSeries& sender, int index, QString& text)>;
 
 class TChartSeries {
  public:
@@ -45,17 +65,50 @@ class TChartSeries {
   // Whether the plotted value runs along the vertical axis (the Y values carry it).
   virtual bool YMandatory() const { return true; }
 
+  // --- settings ---
+  // The colour of every point stored as clAutoColor.
+  TColor SeriesColor() const { return seriesColor_; }
+  void SetSeriesColor(TColor value);
+  const QString& Title() const { return title_; }
+  void SetTitle(const QString& value);
+  // Pattern of the mark texts (see FormatFloat).
+  const QString& ValueFormat() const { return valueFormat_; }
+  void SetValueFormat(const QString& value);
+  TSeriesMarks& Marks() { return marks_; }
+  const TSeriesMarks& Marks() const { return marks_; }
+
+  // --- point store ---
+  // X values ("X", ascending) and Y values ("Y", no order), listed in ValuesList.
+  TChartValueList& XValues() { return xValues_; }
+  const TChartValueList& XValues() const { return xValues_; }
+  TChartValueList& YValues() { return yValues_; }
+  const TChartValueList& YValues() const { return yValues_; }
+  const TChartValueLists& ValuesList() const { return valuesList_; }
+
+  // Stores a point: x is placed by the X values' order at index k, y, the colour and the
+  // label go to k as well. Answers k, or -1 when OnBeforeAdd refused the point. Only asks
+  // the chart to repaint, so a run of additions is drawn once.
+  virtual int AddPoint(double x, double y, const QString& label = QString(), TColor color = clAutoColor);
+  // Drops every point and every stored mark position.
+  virtual void ClearPoints();
+
   // The point store as the chart and the axes read it.
-  virtual int PointCount() const = 0;
-  virtual double XValue(int index) const = 0;
+  virtual int PointCount() const { return xValues_.Count(); }
+  virtual double XValue(int index) const { return xValues_.ValueAt(index); }
+  virtual double YValue(int index) const { return yValues_.ValueAt(index); }
   // The label of point index; empty when it has none.
-  virtual QString PointLabel(int index) const = 0;
+  virtual QString PointLabel(int index) const { return labels_[static_cast<size_t>(index)]; }
+  // The colour of point index: SeriesColor for clAutoColor or beyond the stored colours;
+  // clNone marks a null point.
+  virtual TColor ValueColor(int index) const;
+  bool IsNull(int index) const { return ValueColor(index) == clNone; }
   // Whether the X values are kept in order, so that the visible range can be searched.
-  virtual bool XValuesOrdered() const = 0;
-  virtual double XMinimum() const = 0;
-  virtual double XMaximum() const = 0;
-  virtual double YMinimum() const = 0;
-  virtual double YMaximum() const = 0;
+  virtual bool XValuesOrdered() const { return xValues_.Order() != loNone; }
+  // The value ranges the series needs on its axes; 0 for an empty series.
+  virtual double XMinimum() const;
+  virtual double XMaximum() const;
+  virtual double YMinimum() const;
+  virtual double YMaximum() const;
   // Pixels the series needs free beyond its data at each end of its axes.
   virtual void GetHorizMargins(int& left, int& right);
   virtual void GetVertMargins(int& top, int& bottom);
@@ -78,7 +131,7 @@ class TChartSeries {
   int ZMiddle = 0;
   int ZBack = 0;
   // The chart hands the marks their depth (the row's middle) after setting the z range.
-  virtual void SetMarkDepth(int depth);
+  virtual void SetMarkDepth(int depth) { marks_.MarkDepth = depth; }
 
   // First and last point to draw; -1 when nothing is visible.
   int VisibleFrom = -1;
@@ -91,14 +144,40 @@ class TChartSeries {
 
   // Drawing hooks of the repaint, in call order.
   virtual void DoBeforeDrawChart() {}
-  virtual void DoBeforeDrawValues() {}
-  // Draws the visible points (inside the chart's clip region when it clips).
-  virtual void PaintValues() = 0;
+  // Runs BeforeDrawValues.
+  virtual void DoBeforeDrawValues();
+  // Draws the visible points (inside the chart's clip region when it clips) with PaintValue,
+  // left to right, or right to left when DrawValuesForward says so.
+  virtual void PaintValues();
   // Whether the marks are drawn, and whether they are clipped to the plot box.
-  virtual bool MarksVisible() const = 0;
-  virtual bool MarksClip() const = 0;
-  virtual void DrawMarks() = 0;
-  virtual void DoAfterDrawValues() {}
+  virtual bool MarksVisible() const { return marks_.Visible(); }
+  virtual bool MarksClip() const { return marks_.Clip(); }
+  // Draws the marks of the visible points, left to right; null points and empty texts get none.
+  virtual void DrawMarks();
+  // Runs AfterDrawValues.
+  virtual void DoAfterDrawValues();
+
+  // Draws one point; the base draws nothing.
+  virtual void PaintValue(int) {}
+  // Draws the mark of point index at a computed position (the kinds move it first).
+  virtual void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
+  // The value a mark shows: the Y value.
+  virtual double MarkValue(int index) const { return YValue(index); }
+  // The text of the mark of point index by Marks.Style, then OnGetMarkText.
+  QString MarkText(int index) const;
+  // Pixel of point index on the bound horizontal and vertical axis.
+  virtual int CalcXPos(int index) const;
+  virtual int CalcYPos(int index) const;
+  // Whether PaintValues runs left to right.
+  virtual bool DrawValuesForward() const { return true; }
+
+  // Events, unassigned by default.
+  TSeriesOnBeforeAdd OnBeforeAdd;
+  TSeriesOnAfterAdd OnAfterAdd;
+  TSeriesNotify OnClearValues;
+  TSeriesOnGetMarkText OnGetMarkText;
+  TSeriesNotify BeforeDrawValues;
+  TSeriesNotify AfterDrawValues;
 
   // Asks the chart to repaint when the series is active and has a chart.
   void Repaint() const;
@@ -106,6 +185,8 @@ class TChartSeries {
  protected:
   // The z order found by CalcZOrder (a kind that shares rows overrides CalcZOrder).
   void TakeZOrder(int value) { zOrder_ = value; }
+  // MarkText with the separators read once for a whole paint.
+  QString MarkTextWith(int index, const TNumberSeparators& separators) const;
 
  private:
   TCustomAxisPanel* chart_ = nullptr;
@@ -116,6 +197,16 @@ class TChartSeries {
   TCustomChartAxis* vertAxisObj_ = nullptr;
   int zOrder_ = 0;
   bool autoZOrder_ = true;
+
+  TColor seriesColor_ = clAutoColor;
+  QString title_;
+  QString valueFormat_ = QStringLiteral("#,##0.###");
+  TSeriesMarks marks_;
+  TChartValueList xValues_;
+  TChartValueList yValues_;
+  TChartValueLists valuesList_;
+  std::vector<TColor> colors_;
+  std::vector<QString> labels_;  // a null string for a point without label
 
   friend class TCustomAxisPanel;  // detaches the series when the chart goes first
 };

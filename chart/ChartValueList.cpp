@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/ChartException.h"
+#include "chart/StoreChanged.h"
 
 TChartValueList::TChartValueList(const QString& name) : name_(name) {}
 
@@ -11,27 +12,23 @@ void TChartValueList::SettingChanged() {
 }
 
 void TChartValueList::SetName(const QString& name) {
-  if (name == name_) return;
-  name_ = name;
+  if (!StoreChanged(name_, name)) return;
   SettingChanged();
 }
 
 void TChartValueList::SetOrder(TChartListOrder order) {
-  if (order == order_) return;
-  order_ = order;
+  if (!StoreChanged(order_, order)) return;
   SettingChanged();
 }
 
 void TChartValueList::SetMultiplier(double multiplier) {
-  if (multiplier == multiplier_) return;
-  multiplier_ = multiplier;
+  if (!StoreChanged(multiplier_, multiplier)) return;
   statsDirty_ = true;  // the statistics are taken over the values as read
   SettingChanged();
 }
 
 void TChartValueList::SetDateTime(bool dateTime) {
-  if (dateTime == dateTime_) return;
-  dateTime_ = dateTime;
+  if (!StoreChanged(dateTime_, dateTime)) return;
   SettingChanged();
 }
 
