@@ -1,0 +1,75 @@
+#include "graph/Unit2.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "chart/ResultGraphChart.h"
+#include "chart/ResultGraphSeries.h"
+#include "graph/DrillResult.h"
+#include "platform/Color.h"
+#include "platform/Cp932.h"
+#include "platform/ErrorBox.h"
+#include "platform/FontMap.h"
+#include "platform/IntegerText.h"
+
+TForm2::TForm2(HistoryList& history, QWidget* parent)
+    : QDialog(parent), Series1(&series1_), Series2(&series2_), ListBox1(history) {
+  setWindowTitle(QStringLiteral("結果グラフ"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(688, 446);
+  setFont(LayoutFont(kFontPGothic, 12));
+  QPalette pal = palette();
+  const TColor face = ColorToRGB(clBtnFace);
+  pal.setColor(QPalette::Window, QColor(RedOf(face), GreenOf(face), BlueOf(face)));
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  Chart1 = new TChart(this);
+  ApplyResultGraphLayout(*Chart1);
+  ApplyResultGraphSeriesLayout(series1_, series2_);
+  series1_.SetParentChart(Chart1);
+  series2_.SetParentChart(Chart1);
+
+  Button1 = new QPushButton(QStringLiteral("閉じる"), this);
+  Button1->setGeometry(608, 8, 75, 25);
+  connect(Button1, &QPushButton::clicked, this, [this] { RunHandler([this] { Button1Click(); }); });
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TForm2::FormCreate() { ListBox1.Load(); }
+
+void TForm2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunHandler([this] { FormShow(); });
+}
+
+void TForm2::FormShow() {
+  const Unreadable skipped = Replot();
+  if (skipped.Count > 0) throw ConvertError(DecodeCp932(skipped.FirstField));
+}
+
+TForm2::Unreadable TForm2::Replot() {
+  Series1->ClearPoints();
+  Series2->ClearPoints();
+  Unreadable skipped;
+  for (qsizetype i = 0; i < ListBox1.Count(); ++i) {
+    const DrillResultRead read = ReadDrillResult(ListBox1.At(i));
+    if (!read.Result) {
+      if (skipped.Count++ == 0) {
+        skipped.FirstLine = i;
+        skipped.FirstField = read.BadField;
+      }
+      continue;
+    }
+    const double x = static_cast<double>(i);
+    Series1->AddPoint(x, read.Result->Rate, QString(), clAutoColor);
+    Series2->AddPoint(x, static_cast<double>(read.Result->Seconds), QString(), clAutoColor);
+  }
+  return skipped;
+}
+
+void TForm2::Button1Click() { close(); }
