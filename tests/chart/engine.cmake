@@ -1,6 +1,11 @@
 # Tests of the chart engine area: panel geometry, walls, axes and their drawing, the repaint.
 add_executable(chart_engine_tests
   ${CMAKE_CURRENT_LIST_DIR}/engine/EngineTestMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/ChartGeometryTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/WallsAndClipTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/AxisScaleTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/FormatFloatTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/engine/AxisDrawingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/engine/ResultGraphRenderTest.cpp
 )
 target_link_libraries(chart_engine_tests PRIVATE pikutora_chart GTest::gtest)
