@@ -68,5 +68,5 @@ HistoryLock::HistoryLock(const QString& targetPath, const QString& errorPath)
   } else if (lock_.error() == QLockFile::PermissionError) {
     errnum = PermissionErrno(lock_.fileName(), errnum);
   }
-  throw FileCreateError(errorPath, errnum != 0 ? SystemErrorText(errnum) : SystemErrorText(EIO));
+  throw FileCreateError(errorPath, SystemErrorText(errnum != 0 ? errnum : EIO));
 }
