@@ -131,9 +131,4 @@ TEST_F(FormLayout, LogShowsNineLinesOfSixteenPixels) {
   EXPECT_EQ(form->ListBox1->item(0)->text(), QStringLiteral("  1:  2 ＋ 13 =  15  OK  　   00:01.000"));
 }
 
-TEST(DropShadowStyle, MainWindowClassStyleFollowsTheVersion) {
-  EXPECT_EQ(TForm1::CreateParams(0, {2, 6, 1}), CS_DROPSHADOW);
-  EXPECT_EQ(TForm1::CreateParams(0, {2, 6, 0}), 0u);
-}
-
 }  // namespace

@@ -28,34 +28,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, StopwatchLabels,
                                          Reading{-16, 5, "00:00.", "021"},
                                          Reading{0, 6000000, "100:00.", "000"}));
 
-TEST(StopwatchWidth, MinutesLabelFitsItsTextAndGrowsPastNinetyNineMinutes) {
-  // checked through a drill window of its own so the width follows the text
-  QTemporaryDir dir;
-  HistoryList history(dir.filePath(QStringLiteral("HIST.DAT")));
-  TForm1 form(history);
-  FakeTickClock clock(6000000);
-  form.Timer1->Tag = 0;
-  EXPECT_EQ(form.Label1->width(), 48);
-  form.Timer1Timer();
-  EXPECT_EQ(form.Label1->width(), 56);
+using Stopwatch = DrillHarness;
+
+TEST_F(Stopwatch, MinutesLabelFitsItsTextAndGrowsPastNinetyNineMinutes) {
+  EXPECT_EQ(form->Label1->width(), 48);
+  form->Timer1->Tag = 0;
+  clock_.Set(6000000);
+  form->Timer1Timer();
+  EXPECT_EQ(form->Label1->width(), 56);
 }
 
-TEST(StopwatchStart, DrillStartsBothTimersWithoutResettingTheLabels) {
-  QTemporaryDir dir;
-  HistoryList history(dir.filePath(QStringLiteral("HIST.DAT")));
-  TForm1 form(history);
-  FakeTickClock clock(5000);
-  form.Label1->setText(QStringLiteral("03:27."));
-  QTimer::singleShot(0, [&] {
-    EXPECT_TRUE(form.Timer1->isActive());
-    EXPECT_TRUE(form.Timer2->isActive());
-    EXPECT_EQ(form.Timer1->Tag, 5000);
-    EXPECT_EQ(form.Button1->Tag, 5000);
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("03:27."));
-    form.Button2->click();
+TEST_F(Stopwatch, DrillStartsBothTimersWithoutResettingTheLabels) {
+  clock_.Set(5000);
+  form->Label1->setText(QStringLiteral("03:27."));
+  Then([this] {
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_TRUE(form->Timer2->isActive());
+    EXPECT_EQ(form->Timer1->Tag, 5000);
+    EXPECT_EQ(form->Button1->Tag, 5000);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("03:27."));
+    form->Button2->click();
   });
-  form.Button1->click();
-  EXPECT_EQ(form.ListBox1->Count(), 0);
+  RunDrill();
+  EXPECT_EQ(form->ListBox1->Count(), 0);
 }
 
 }  // namespace
