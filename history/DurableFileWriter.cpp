@@ -74,13 +74,17 @@ void SyncTargetDirectory(const QString& path, const QString& errorPath) {
   if (const int errnum = SyncDirectory(directory); errnum != 0) Fail(errorPath, errnum);
 }
 
-void RemoveStrayTemporaries(const QString& targetPath) {
+void RemoveStrayTemporaries(const QString& targetPath, const QByteArray& current) {
   const QFileInfo target(targetPath);
   const QString prefix = target.fileName() + QLatin1Char('.');
-  QDir directory = target.absoluteDir();
   const QFileInfoList entries =
-      directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+      target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
   for (const QFileInfo& entry : entries) {
-    if (IsTemporaryName(entry.fileName(), prefix)) QFile::remove(entry.absoluteFilePath());
+    if (!IsTemporaryName(entry.fileName(), prefix) || entry.size() <= current.size()) continue;
+    QFile stray(entry.absoluteFilePath());
+    if (stray.open(QIODevice::ReadOnly) && stray.read(current.size()) == current) {
+      stray.close();
+      stray.remove();
+    }
   }
 }

@@ -17,6 +17,9 @@ void ReplaceFileContent(const QString& path, const QByteArray& content, const QS
 // ReplaceFileContent survives a power loss. Throws FileCreateError naming errorPath on failure.
 void SyncTargetDirectory(const QString& path, const QString& errorPath);
 
-// Removes temporary files that a save killed between linking and renaming left beside the target
-// (the target's name, a full stop and six letters). Call only while holding the history lock.
-void RemoveStrayTemporaries(const QString& targetPath);
+// Removes the temporary files that saves killed between linking and renaming left beside the
+// target: files named like the target plus a full stop and six letters whose content is the
+// target's current content with lines added, as a save's new content always is. A file of such a
+// name that holds anything else (a copy the user made, say) is left alone. Call only while
+// holding the history lock, with current the target's content read under it.
+void RemoveStrayTemporaries(const QString& targetPath, const QByteArray& current);

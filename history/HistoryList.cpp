@@ -23,10 +23,10 @@ void HistoryList::AppendAndSave(const QByteArray& line) {
   lines_.append(line);
   const QString target = ResolvedTargetPath(path_);
   const HistoryLock lock(target, path_);
-  RemoveStrayTemporaries(target);
-
   const HistoryFileContent file = ReadHistoryFile(path_);
   if (!file.ErrorText.isEmpty()) throw FileCreateError(path_, file.ErrorText);
+  RemoveStrayTemporaries(target, file.Bytes);
+
   QList<QByteArray> onDisk = SplitHistoryText(file.Bytes);
   // Copies of this program only ever append: when the file still starts with what this copy
   // last read or wrote, the rest are other copies' drills and go before this copy's unsaved ones.

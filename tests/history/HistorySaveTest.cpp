@@ -106,31 +106,41 @@ TEST(HistorySave, KeepsASymbolicLinkAndTheFileMode) {
 }
 
 // Files beside HIST.DAT before a save, and whether the save removes them as leftovers of a
-// killed save.
+// killed save: only the temporary names, and only with the file's content plus added lines.
 struct StrayCase {
   const char* test;
   const char* name;
+  QByteArray content;
   bool removed;
 };
 
 class StrayTemporaryTest : public ::testing::TestWithParam<StrayCase> {};
 
-TEST_P(StrayTemporaryTest, RemovesOnlyTheTemporaryNamesOfSaves) {
+TEST_P(StrayTemporaryTest, RemovesOnlyTheLeftoversOfSaves) {
   ScratchDir dir;
+  WriteBytes(dir.HistoryPath(), kOld);
   const QString path = dir.File(QString::fromLatin1(GetParam().name));
-  WriteBytes(path, "partial\r\n");
+  WriteBytes(path, GetParam().content);
   HistoryList list(dir.HistoryPath());
   list.Load();
   list.AppendAndSave("drill");
   EXPECT_EQ(!QFileInfo::exists(path), GetParam().removed);
-  EXPECT_EQ(ReadBytes(dir.HistoryPath()), "drill\r\n");
+  EXPECT_EQ(ReadBytes(dir.HistoryPath()), kOld + "drill\r\n");
 }
+
+const QByteArray kKilledSave = kOld + "killed\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Names, StrayTemporaryTest,
-    ::testing::Values(StrayCase{"SixLetters", "HIST.DAT.AbCdEf", true}, StrayCase{"SevenCharacters", "HIST.DAT.backup7", false},
-                      StrayCase{"WithADigit", "HIST.DAT.abc12z", false}, StrayCase{"FiveLetters", "HIST.DAT.abcde", false},
-                      StrayCase{"OtherCase", "hist.dat.abcdef", false}, StrayCase{"LongerName", "XHIST.DAT.abcdef", false}),
+    ::testing::Values(StrayCase{"KilledSave", "HIST.DAT.AbCdEf", kKilledSave, true},
+                      StrayCase{"UsersCopy", "HIST.DAT.backup", kOld, false},
+                      StrayCase{"OlderCopy", "HIST.DAT.before", "old line one\r\n", false},
+                      StrayCase{"OtherContent", "HIST.DAT.zzzzzz", "something else\r\n", false},
+                      StrayCase{"SevenCharacters", "HIST.DAT.backup7", kKilledSave, false},
+                      StrayCase{"WithADigit", "HIST.DAT.abc12z", kKilledSave, false},
+                      StrayCase{"FiveLetters", "HIST.DAT.abcde", kKilledSave, false},
+                      StrayCase{"OtherCase", "hist.dat.abcdef", kKilledSave, false},
+                      StrayCase{"LongerName", "XHIST.DAT.abcdef", kKilledSave, false}),
     [](const auto& info) { return std::string(info.param.test); });
 
 // Two copies of the program on one file: neither wipes the other's drills, and each list ends
