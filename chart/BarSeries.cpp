@@ -245,3 +245,17 @@ void TBarSeries::GetVertMargins(int& top, int& bottom) {
   if (UseYOrigin() && YValues().MinValue() < YOrigin()) below += m + 1;
   if (!UseYOrigin() || YValues().MaxValue() > YOrigin()) above += m + 1;
 }
+
+int TBarSeries::Clicked(int x, int y) const {
+  if (ParentChart() == nullptr || VisibleFrom < 0) return -1;
+  const TPoint p = ParentChart()->Canvas().UnProject(x, y, ZFront);
+  const int origin = OriginPixel();
+  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
+    if (IsNull(i)) continue;
+    const int left = CalcXPos(i);
+    const int top = CalcYPos(i);
+    if (p.X >= left && p.X <= left + BarPixelWidth && p.Y >= std::min(top, origin) && p.Y <= std::max(top, origin))
+      return i;
+  }
+  return -1;
+}

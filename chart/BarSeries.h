@@ -109,6 +109,8 @@ class TBarSeries : public TCustomBarSeries {
   // Room for the marks beyond the bars' ends.
   void GetVertMargins(int& top, int& bottom) override;
   void PaintValues() override;
+  // A press on a bar of the last repaint, taken back to the series' front plane.
+  int Clicked(int x, int y) const override;
 
  protected:
   bool IsInstanceOfMyClass(const TChartSeries& s) const override;

@@ -230,3 +230,5 @@ void TChartSeries::DrawMarks() {
 void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
   marks_.DrawItem(chart_->Canvas(), chart_->Color(), index, ValueColor(index), text, position);
 }
+
+int TChartSeries::Clicked(int, int) const { return -1; }

@@ -171,6 +171,19 @@ class TChartSeries {
   // Whether PaintValues runs left to right.
   virtual bool DrawValuesForward() const { return true; }
 
+  // --- mouse ---
+  // The index of the first visible point (of the last repaint) that a press at the chart
+  // pixel (x, y) hits, or -1; the base hits nothing.
+  virtual int Clicked(int x, int y) const;
+  // 0 for the chart's own cursor; otherwise the Qt::CursorShape shown over a point.
+  int Cursor() const { return cursor_; }
+  void SetCursor(int value) { cursor_ = value; }
+  virtual void MouseMove(int, int) {}
+  virtual void MouseRelease(int, int) {}
+  // Told of a click or double click on point index.
+  std::function<void(TChartSeries& sender, int index)> OnClick;
+  std::function<void(TChartSeries& sender, int index)> OnDblClick;
+
   // Events, unassigned by default.
   TSeriesOnBeforeAdd OnBeforeAdd;
   TSeriesOnAfterAdd OnAfterAdd;
@@ -198,6 +211,7 @@ class TChartSeries {
   int zOrder_ = 0;
   bool autoZOrder_ = true;
 
+  int cursor_ = 0;
   TColor seriesColor_ = clAutoColor;
   QString title_;
   QString valueFormat_ = QStringLiteral("#,##0.###");

@@ -13,6 +13,20 @@ bool Drawable(TPoint p) {
   return p.X >= -kMaxDrawablePixel && p.X <= kMaxDrawablePixel && p.Y >= -kMaxDrawablePixel &&
          p.Y <= kMaxDrawablePixel;
 }
+
+// Even-odd rule: an edge is crossed when p.Y lies from one end's y up to, not including, the
+// other's, and p lies left of the edge.
+bool InsideQuad(const TPoint (&q)[4], TPoint p) {
+  bool inside = false;
+  for (int k = 0, j = 3; k < 4; j = k++) {
+    const TPoint a = q[j], b = q[k];
+    if ((a.Y <= p.Y && p.Y < b.Y) || (b.Y <= p.Y && p.Y < a.Y)) {
+      const double edgeX = a.X + static_cast<double>(p.Y - a.Y) * (b.X - a.X) / (b.Y - a.Y);
+      if (p.X < edgeX) inside = !inside;
+    }
+  }
+  return inside;
+}
 }  // namespace
 
 TCustomSeries::TCustomSeries() : pointer_([this] { Repaint(); }) {
@@ -121,6 +135,23 @@ void TCustomSeries::GetVertMargins(int& top, int& bottom) {
   top = 0;
   bottom = 0;
   if (pointer_.Visible() && pointer_.InflateMargins()) top = bottom = pointer_.VertSize() + 1;
+}
+
+int TCustomSeries::Clicked(int x, int y) const {
+  if (ParentChart() == nullptr || VisibleFrom < 0) return -1;
+  const TPoint p = ParentChart()->Canvas().UnProject(x, y, ZFront);
+  const int d = ParentChart()->SeriesDepth();
+  TPoint prev{};
+  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
+    const TPoint pi{CalcXPos(i), CalcYPos(i)};
+    if (pi == p) return i;
+    if (i > VisibleFrom) {
+      const TPoint ribbon[4] = {pi, {pi.X + d, pi.Y - d}, {prev.X + d, prev.Y - d}, prev};
+      if (InsideQuad(ribbon, p)) return i - 1;
+    }
+    prev = pi;
+  }
+  return -1;
 }
 
 TLineSeries::TLineSeries() { Pointer().SetVisible(false); }

@@ -37,6 +37,9 @@ class TCustomSeries : public TChartSeries {
   // Room for a visible point symbol when it inflates the margins.
   void GetHorizMargins(int& left, int& right) override;
   void GetVertMargins(int& top, int& bottom) override;
+  // A press on a point of the last repaint, or inside the ribbon from a point to the next
+  // (which hits the first of the two), taken back to the series' front plane.
+  int Clicked(int x, int y) const override;
 
  protected:
   // Draws the point symbol at the pixel p.

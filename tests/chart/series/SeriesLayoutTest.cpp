@@ -176,3 +176,25 @@ TEST(VisibleRange, UnzoomedEveryPointIsVisible) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HitTest, PressOnABarOrOnTheRibbonFindsItsPoint) {
+  ResultGraph g;
+  g.Add(85, 207);
+  g.Add(100, 250);
+  g.Add(0, 120);
+  g.Repaint();
+  // Bar 0 spans x 106..186, y 107..411 in its front plane at depth 8: screen (+8, -8).
+  EXPECT_EQ(g.bars.Clicked(150, 200), 0);
+  EXPECT_EQ(g.bars.Clicked(106 + 8, 107 - 8), 0);  // the corner counts
+  EXPECT_EQ(g.bars.Clicked(150, 98), -1);          // just above the bar
+  EXPECT_EQ(g.bars.Clicked(300, 60), 1);
+  // Line point 0 is the pixel (146, 219) at depth 0; the ribbon to point 1 hits point 0.
+  EXPECT_EQ(g.line.Clicked(146, 219), 0);
+  EXPECT_EQ(g.line.Clicked(223, 177), 0);
+  EXPECT_EQ(g.line.Clicked(370, 255), 1);
+  EXPECT_EQ(g.line.Clicked(400, 60), -1);
+}
+
+}  // namespace
