@@ -1,10 +1,15 @@
 #pragma once
 // The chart control: the axis panel with its title and foot, its three walls and its legend
-// switch.
+// switch, and the mouse: zoom into a dragged rectangle, undo the zoom, pan, wheel scrolling.
+#include <functional>
+
 #include "chart/AxisPanel.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWall.h"
+#include "chart/ScaleSnapshot.h"
+
+class TChartSeries;
 
 class TCustomChart : public TCustomAxisPanel {
   Q_OBJECT
@@ -28,10 +33,64 @@ class TCustomChart : public TCustomAxisPanel {
   // The left and bottom walls' thickness for their axes in the 3D view with walls; else 0.
   int AxisWallSize(const TCustomChartAxis* axis) const override;
 
+  // --- mouse ---
+  // The scales before the first zoom or pan step since the last undo.
+  const TScaleSnapshot& ScaleSnapshot() const { return scaleSnapshot_; }
+  bool SnapshotTaken() const { return snapshotTaken_; }
+  bool ZoomedState() const { return zoomedState_; }
+  // Set before an assigned click notification runs; a notification that leaves it set stops
+  // the drag from starting.
+  bool CancelMouse() const { return cancelMouse_; }
+  void SetCancelMouse(bool value) { cancelMouse_ = value; }
+
+  // Zooms the four side axes to ZoomDrag's rectangle.
+  void ZoomToRect();
+  // Brings back the scales of the snapshot.
+  void UndoZoom();
+
+  // Input, in chart pixels (the window's client coordinates).
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y);
+  void MouseMove(Qt::KeyboardModifiers keys, int x, int y);
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y);
+  // One wheel step; down scrolls the vertical scales towards larger values.
+  void WheelStep(bool down);
+  void MouseLeave();
+
+  // Notifications (none is assigned in this program).
+  std::function<void(TChartSeries&, int index)> OnClickSeries;
+  std::function<void(TCustomChartAxis&)> OnClickAxis;
+  std::function<void()> OnClickBackground;
+  std::function<void()> OnZoom;
+  std::function<void()> OnUndoZoom;
+  std::function<void()> OnScroll;
+  // Before a pan step moves an axis: may change the new range, or clear allow to keep it.
+  std::function<void(TCustomChartAxis&, double& min, double& max, bool& allow)> OnAllowScroll;
+
  protected:
   void DrawTitlesAndLegend() override;
   void DrawWalls() override;
   int BackWallSize() const override;
+  // The rubber band of a zoom drag in progress, over the chart on the window.
+  void DrawOverlay(ChartCanvas& windowCanvas) override;
+
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  // What a press can hit.
+  enum class TPart { None, Series, Axis, Title, Foot, Plot };
+  TPart PartAt(int x, int y, TChartSeries*& series, int& index, TCustomChartAxis*& axis) const;
+  // Runs an assigned click notification with the cancel flag set; true when it lets the
+  // drag start (or none is assigned).
+  bool AllowsDrag(const std::function<void()>& notify);
+  void TakeSnapshot();
+  // Moves an axis so that the value at pixel from comes to pixel to.
+  void ShiftAxisByPixels(TCustomChartAxis& axis, int from, int to);
+  void PanTo(int x, int y);
+  void UpdateCursor(int x, int y);
 
  private:
   TChartTitle title_;
@@ -40,6 +99,10 @@ class TCustomChart : public TCustomAxisPanel {
   TChartWall leftWall_;
   TChartLegend legend_;
   TChartWall bottomWall_;
+  TScaleSnapshot scaleSnapshot_;
+  bool snapshotTaken_ = false;
+  bool zoomedState_ = false;
+  bool cancelMouse_ = false;
 };
 
 class TChart : public TCustomChart {

@@ -6,6 +6,7 @@
 #include "chart/ChartException.h"
 #include "chart/ChartSeries.h"
 #include "chart/FormatFloat.h"
+#include "chart/StoreChanged.h"
 #include "platform/Rounding.h"
 
 namespace {
@@ -89,16 +90,6 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& other) {
 }
 
 // --- settings ---
-
-namespace {
-// Stores value into field when it differs; true when it changed.
-template <typename T>
-bool StoreChanged(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-}  // namespace
 
 void TCustomChartAxis::SetAutomatic(bool value) {
   if (!StoreChanged(automatic_, value)) return;

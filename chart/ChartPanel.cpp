@@ -19,10 +19,20 @@ TCustomChartPanel::TCustomChartPanel(QWidget* parent) : TCustomPanel(parent) {
   // The repaint covers every pixel, so the platform's background erase is left out.
   setAttribute(Qt::WA_OpaquePaintEvent);
   view3DOptions_.OnChange = [this] { RequestRepaint(); };
+  // Moves without a button pressed reach the chart too (series cursors).
+  setMouseTracking(true);
+  loadedCursor_ = cursor();
   repaintEnabled_ = true;
 }
 
 TCustomChartPanel::~TCustomChartPanel() = default;
+
+void TCustomChartPanel::EndLoading() {
+  loading_ = false;
+  loadedCursor_ = cursor();
+}
+
+void TCustomChartPanel::DrawOverlay(ChartCanvas&) {}
 
 void TCustomChartPanel::RequestRepaint() {
   if (!repaintEnabled_) return;
@@ -195,6 +205,7 @@ void TCustomChartPanel::paintEvent(QPaintEvent*) {
   } else {
     Draw(&windowCanvas, {0, 0, width(), height()});
   }
+  DrawOverlay(windowCanvas);
   // The window canvas ends with this paint; between paints nothing is drawn on the window.
   canvas_.SetWindowCanvas(nullptr);
 }

@@ -3,6 +3,7 @@
 // and the buffered repaint. A repaint draws the whole chart into the off-screen bitmap of
 // the 3D canvas and copies it to the window; a window paint with nothing changed only copies
 // the bitmap again.
+#include <QCursor>
 #include <QImage>
 #include <memory>
 
@@ -69,7 +70,10 @@ class TCustomChartPanel : public TCustomPanel {
   // skipped and Automatic does not touch the two automatic ends.
   bool Loading() const { return loading_; }
   void BeginLoading() { loading_ = true; }
-  void EndLoading() { loading_ = false; }
+  // Ends loading; the control's cursor as loaded becomes LoadedCursor.
+  void EndLoading();
+  // The cursor the chart returns to when the mouse leaves it or moves over nothing special.
+  const QCursor& LoadedCursor() const { return loadedCursor_; }
 
   // One repaint onto a window canvas (null: into the bitmap only) for the client rectangle.
   void Draw(ChartCanvas* windowCanvas, const TRect& clientRect);
@@ -79,6 +83,8 @@ class TCustomChartPanel : public TCustomPanel {
  protected:
   // Steps of a repaint between the canvas set-up and the final copy.
   virtual void InternalDraw() = 0;
+  // Drawn on the window after the chart image in every window paint (nothing here).
+  virtual void DrawOverlay(ChartCanvas& windowCanvas);
 
   // PlotRect from PanelRect, the border width and the margins.
   void CalcPlotRectFromPanel();
@@ -101,6 +107,7 @@ class TCustomChartPanel : public TCustomPanel {
   TChartCanvas3D canvas_;
   bool repaintEnabled_ = false;
   bool loading_ = false;
+  QCursor loadedCursor_;
   int marginLeft_ = 3;
   int marginTop_ = 4;
   int marginRight_ = 3;

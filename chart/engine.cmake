@@ -3,6 +3,7 @@ target_sources(pikutora_chart PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AxisDrawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AxisPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Chart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChartMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartLegend.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartTitle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartWall.cpp
