@@ -112,7 +112,9 @@ void TSeriesMarks::DrawItem(TChartCanvas3D& canvas3D, TColor chartColor, int ind
     if (frame_.Visible()) topLeft.Y += frame_.Width();
   }
 
+  // No background behind the text: it stands on the box's fill.
   canvas.SetBrushStyle(TBrushStyle::Clear);
+  canvas.SetBackMode(TBackMode::Transparent);
   canvas.SetTextAlign(THorizAlign::Center, TVertAlign::Top);
   const int lineHeight = canvas.TextHeight(kW);
   const int x = topLeft.X + position.BoxWidth / 2;
