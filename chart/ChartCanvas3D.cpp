@@ -101,46 +101,33 @@ TPoint TChartCanvas3D::UnProject(int x, int y, int z) const {
           RoundHalfEven((y - projOriginY_) * k) + projCenterY_ + z};
 }
 
-void TChartCanvas3D::DrawQuad() { target_->Polygon(quad_); }
+void TChartCanvas3D::DrawQuad(TPoint a, TPoint b, TPoint c, TPoint d) {
+  quad_[0] = a;
+  quad_[1] = b;
+  quad_[2] = c;
+  quad_[3] = d;
+  target_->Polygon(quad_);
+}
 
 void TChartCanvas3D::RectAtZ(const TRect& r, int z) {
-  quad_[0] = Project(r.Left, r.Top, z);
-  quad_[1] = Project(r.Right, r.Top, z);
-  quad_[2] = Project(r.Right, r.Bottom, z);
-  quad_[3] = Project(r.Left, r.Bottom, z);
-  DrawQuad();
+  DrawQuad(Project(r.Left, r.Top, z), Project(r.Right, r.Top, z), Project(r.Right, r.Bottom, z),
+           Project(r.Left, r.Bottom, z));
 }
 
 void TChartCanvas3D::SidePlane(int x, int top, int bottom, int z0, int z1) {
-  quad_[0] = Project(x, top, z0);
-  quad_[1] = Project(x, top, z1);
-  quad_[2] = Project(x, bottom, z1);
-  quad_[3] = Project(x, bottom, z0);
-  DrawQuad();
+  DrawQuad(Project(x, top, z0), Project(x, top, z1), Project(x, bottom, z1), Project(x, bottom, z0));
 }
 
 void TChartCanvas3D::FloorPlane(int left, int y, int right, int z0, int z1) {
-  quad_[0] = Project(left, y, z0);
-  quad_[1] = Project(right, y, z0);
-  quad_[2] = Project(right, y, z1);
-  quad_[3] = Project(left, y, z1);
-  DrawQuad();
+  DrawQuad(Project(left, y, z0), Project(right, y, z0), Project(right, y, z1), Project(left, y, z1));
 }
 
 void TChartCanvas3D::QuadAtZ(TPoint p0, TPoint p1, TPoint p2, TPoint p3, int z) {
-  quad_[0] = Project(p0, z);
-  quad_[1] = Project(p1, z);
-  quad_[2] = Project(p2, z);
-  quad_[3] = Project(p3, z);
-  DrawQuad();
+  DrawQuad(Project(p0, z), Project(p1, z), Project(p2, z), Project(p3, z));
 }
 
 void TChartCanvas3D::PlaneWithZ(TPoint a, TPoint b, int z0, int z1) {
-  quad_[0] = Project(a, z0);
-  quad_[1] = Project(b, z0);
-  quad_[2] = Project(b, z1);
-  quad_[3] = Project(a, z1);
-  DrawQuad();
+  DrawQuad(Project(a, z0), Project(b, z0), Project(b, z1), Project(a, z1));
 }
 
 TColor TChartCanvas3D::DarkenColor(TColor base, int amount) {

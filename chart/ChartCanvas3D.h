@@ -139,8 +139,8 @@ class TChartCanvas3D {
   void Unclip() { target_->Unclip(); }
 
  private:
-  // Fills and outlines the scratch quadrilateral.
-  void DrawQuad();
+  // Fills and outlines the quadrilateral of four projected points (through the scratch polygon).
+  void DrawQuad(TPoint a, TPoint b, TPoint c, TPoint d);
   // The font for one text output through the projection, scaled when text zoom asks for it.
   TCanvasFont ZoomedFont(const TCanvasFont& font) const;
 

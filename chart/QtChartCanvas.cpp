@@ -69,13 +69,21 @@ void QtChartCanvas::ApplyWidePen() {
 }
 
 void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
-  // Steps along the major axis from a, one pixel per step, and stops before b. The minor
-  // coordinate follows the nearest pixel to the ideal line (integer error term).
   int dx = b.X - a.X, dy = b.Y - a.Y;
+  bool dotted = Pen().Style == TPenStyle::Dot;
+  // A solid horizontal or vertical segment is one run of pixels: a..b without b.
+  if (!dotted && (dx == 0 || dy == 0)) {
+    if (dx == 0 && dy == 0) return;
+    int x0 = dx < 0 ? b.X + 1 : a.X, x1 = dx < 0 ? a.X : b.X - (dx > 0);
+    int y0 = dy < 0 ? b.Y + 1 : a.Y, y1 = dy < 0 ? a.Y : b.Y - (dy > 0);
+    runs_.emplace_back(QPoint(x0, y0), QPoint(x1, y1));
+    return;
+  }
+  // Otherwise one pixel per step along the major axis from a, stopping before b; the minor
+  // coordinate follows the pixel nearest to the ideal line (integer error term).
   int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
   int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
   int x = a.X, y = a.Y;
-  bool dotted = Pen().Style == TPenStyle::Dot;
   auto put = [&] {
     if (!dotted || (dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);
   };
@@ -117,16 +125,25 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
     return;
   }
   // Thin and dotted pens set their pixels themselves: the end pixel of each segment is left out
-  // whatever the direction, and the dots keep their rhythm from segment to segment.
+  // whatever the direction, each pixel is set once, and the dots keep their rhythm from segment
+  // to segment.
   pixels_.clear();
+  runs_.clear();
   dotPhase_ = 0;
   for (size_t i = 0; i + 1 < points.size(); ++i) AddSegmentPixels(points[i], points[i + 1]);
   if (closed) AddSegmentPixels(points.back(), points.front());
-  if (pixels_.empty()) return;
-  QPen pen(ToQColor(Pen().Color), 1);
-  pen.setCosmetic(true);
-  painter_.setPen(pen);
-  painter_.drawPoints(pixels_.data(), static_cast<int>(pixels_.size()));
+  QColor colour = ToQColor(Pen().Color);
+  if (!runs_.empty()) {
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(colour);
+    painter_.drawRects(runs_.data(), static_cast<int>(runs_.size()));
+  }
+  if (!pixels_.empty()) {
+    QPen pen(colour, 1);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+    painter_.drawPoints(pixels_.data(), static_cast<int>(pixels_.size()));
+  }
 }
 
 void QtChartCanvas::DrawLine(TPoint a, TPoint b) {

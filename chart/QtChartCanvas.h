@@ -40,7 +40,8 @@ class QtChartCanvas : public ChartCanvas {
   bool ThinPen() const;
   // The painter pen for pens wider than one pixel (round ends and joins).
   void ApplyWidePen();
-  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_.
+  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_, or a
+  // solid horizontal or vertical segment as one run to runs_.
   void AddSegmentPixels(TPoint a, TPoint b);
   // The outline through the points with the canvas pen, closed back to the first when asked.
   void StrokePath(std::span<const TPoint> points, bool closed);
@@ -49,7 +50,8 @@ class QtChartCanvas : public ChartCanvas {
 
   QPainter painter_;
   std::vector<QPoint> qpoints_;  // scratch for point lists, reused from call to call
-  std::vector<QPoint> pixels_;   // scratch for the pixels of a thin outline
+  std::vector<QPoint> pixels_;   // scratch for the single pixels of a thin outline
+  std::vector<QRect> runs_;      // scratch for its horizontal and vertical runs
   unsigned dotPhase_ = 0;        // position in the dot rhythm along the current outline
   TCanvasFont cachedFont_;
   QFont qfont_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Canvas3DFixture.h"
 
 namespace {
@@ -10,33 +12,36 @@ using Points = std::vector<TPoint>;
 // The plot rectangle and depth of the walls' and clip tests.
 constexpr int L = 40, T = 60, R = 540, B = 400, D = 16;
 
-TEST(Walls, CornerPolygonsInTheDefaultView) {
+struct PlaneCase {
+  const char* name;
+  std::function<void(TChartCanvas3D&)> draw;
+  Points corners;
+};
+
+class PlaneTest : public ::testing::TestWithParam<PlaneCase> {};
+
+TEST_P(PlaneTest, DrawsOnePolygonThroughTheProjectedCorners) {
   Recorded3D f;
-  f.c3d.RectAtZ({L + 1, T - 1, R, B}, D);   // back wall
-  f.c3d.SidePlane(L, T, B, 0, D + 1);       // left wall
-  f.c3d.FloorPlane(L, B, R, 0, D);          // bottom wall
-  EXPECT_EQ(f.Polygon(0), (Points{{L + 1 + D, T - 1 - D}, {R + D, T - 1 - D}, {R + D, B - D}, {L + 1 + D, B - D}}));
-  EXPECT_EQ(f.Polygon(1), (Points{{L, T}, {L + D + 1, T - D - 1}, {L + D + 1, B - D - 1}, {L, B}}));
-  EXPECT_EQ(f.Polygon(2), (Points{{L, B}, {R, B}, {R + D, B - D}, {L + D, B - D}}));
+  GetParam().draw(f.c3d);
+  ASSERT_EQ(f.rec.Calls().size(), 1u);
+  EXPECT_EQ(f.Polygon(0), GetParam().corners);
 }
 
-TEST(Walls, PolygonsCarryTheCanvasPenAndBrush) {
-  Recorded3D f;
-  f.rec.SetPen({clBlack, 1, TPenStyle::Solid, true});
-  f.rec.SetBrush({0x0080FFFF, TBrushStyle::Solid});
-  f.c3d.SidePlane(L, T, B, 0, D + 1);
-  const RecordingCanvas::Call& call = f.rec.Calls().back();
-  EXPECT_EQ(call.Brush.Color, 0x0080FFFFu);
-  EXPECT_EQ(call.Pen.Color, clBlack);
-}
-
-TEST(Planes, QuadAndRibbonProjectEveryCorner) {
-  Recorded3D f;
-  f.c3d.QuadAtZ({10, 20}, {30, 20}, {30, 40}, {10, 40}, 5);
-  f.c3d.PlaneWithZ({100, 200}, {80, 210}, 0, 8);
-  EXPECT_EQ(f.Polygon(0), (Points{{15, 15}, {35, 15}, {35, 35}, {15, 35}}));
-  EXPECT_EQ(f.Polygon(1), (Points{{100, 200}, {80, 210}, {88, 202}, {108, 192}}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Walls, PlaneTest,
+    ::testing::Values(
+        PlaneCase{"BackWall", [](TChartCanvas3D& c) { c.RectAtZ({L + 1, T - 1, R, B}, D); },
+                  {{L + 1 + D, T - 1 - D}, {R + D, T - 1 - D}, {R + D, B - D}, {L + 1 + D, B - D}}},
+        PlaneCase{"LeftWall", [](TChartCanvas3D& c) { c.SidePlane(L, T, B, 0, D + 1); },
+                  {{L, T}, {L + D + 1, T - D - 1}, {L + D + 1, B - D - 1}, {L, B}}},
+        PlaneCase{"BottomWall", [](TChartCanvas3D& c) { c.FloorPlane(L, B, R, 0, D); },
+                  {{L, B}, {R, B}, {R + D, B - D}, {L + D, B - D}}},
+        PlaneCase{"Quad", [](TChartCanvas3D& c) { c.QuadAtZ({10, 20}, {30, 20}, {30, 40}, {10, 40}, 5); },
+                  {{15, 15}, {35, 15}, {35, 35}, {15, 35}}},
+        // A line segment's ribbon from the point back to the previous one, front then back.
+        PlaneCase{"Ribbon", [](TChartCanvas3D& c) { c.PlaneWithZ({100, 200}, {80, 210}, 0, 8); },
+                  {{100, 200}, {80, 210}, {88, 202}, {108, 192}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Lines, DepthHorizontalAndVerticalLinesGoThroughTheProjection) {
   Recorded3D f;
@@ -173,17 +178,6 @@ TEST(Darken, SystemColoursAreResolvedFirst) {
             RGBColor(std::max(0, RedOf(face) - 16), std::max(0, GreenOf(face) - 16), std::max(0, BlueOf(face) - 16)));
 }
 
-TEST(TextOutZ, DrawsAtTheProjectedPointInTheCanvasFont) {
-  Recorded3D f;
-  f.rec.SetTextAlign(THorizAlign::Right, TVertAlign::Top);
-  f.c3d.TextOutZ(100, 200, "100", 16);
-  const RecordingCanvas::Call call = f.rec.CallsOf(Op::TextOut).at(0);
-  EXPECT_EQ(call.Points.at(0), (TPoint{116, 184}));
-  EXPECT_EQ(call.Text, "100");
-  EXPECT_EQ(call.Font.Height, 12);
-  EXPECT_EQ(call.HorizAlign, THorizAlign::Right);
-}
-
 struct ZoomTextCase {
   int zoom;
   bool zoomText;
@@ -218,10 +212,19 @@ INSTANTIATE_TEST_SUITE_P(Zooms, ZoomTextTest,
                                            ZoomTextCase{1, true, 12, 1},     // at least 1 pt
                                            ZoomTextCase{50, false, 12, 12}));
 
+TEST(TextOutZ, DrawsAtTheProjectedPointWithTheCanvasAlignment) {
+  Recorded3D f;
+  f.rec.SetTextAlign(THorizAlign::Right, TVertAlign::Top);
+  f.c3d.TextOutZ(100, 200, "100", 16);
+  const RecordingCanvas::Call call = f.rec.CallsOf(Op::TextOut).at(0);
+  EXPECT_EQ(call.Points.at(0), (TPoint{116, 184}));
+  EXPECT_EQ(call.Text, "100");
+  EXPECT_EQ(call.HorizAlign, THorizAlign::Right);
+}
+
 TEST(RotatedTextOutZ, ClearsTheBrushRotatesOnceAndRestoresTheFont) {
   Recorded3D f;
   f.rec.SetBrush({clRed, TBrushStyle::Solid});
-  f.rec.SetTextAlign(THorizAlign::Center, TVertAlign::Bottom);
   f.c3d.RotatedTextOutZ(30, 240, 90, "正答率（％）", D);
   const RecordingCanvas::Call call = f.rec.CallsOf(Op::TextOut).at(0);
   EXPECT_EQ(call.Points.at(0), (TPoint{30 + D, 240 - D}));

@@ -59,16 +59,6 @@ TEST(ProjectionSetup, BeginRepaintTakesTheViewOnlyIn3D) {
   EXPECT_FALSE(off.c3d.TextZoom());
 }
 
-TEST(ProjectionSetup, CentreTruncatesAndOriginAddsOffsets) {
-  Recorded3D f(View(100, 3, -2), {18, 55, 567, 431});
-  EXPECT_EQ(f.c3d.ProjCenterX(), 292);  // (18 + 567) div 2
-  EXPECT_EQ(f.c3d.ProjCenterY(), 243);
-  EXPECT_EQ(f.c3d.ProjOriginX(), 295);
-  EXPECT_EQ(f.c3d.ProjOriginY(), 241);
-  f.c3d.SetupProjection({-5, -5, 0, 0});
-  EXPECT_EQ(f.c3d.ProjCenterX(), -2);  // -5 div 2 truncates toward zero
-}
-
 TEST(ProjectionSetup, FlatBeginSuspendsTheDepthUntilFlatEnd) {
   Recorded3D f;
   f.c3d.FlatBegin();
