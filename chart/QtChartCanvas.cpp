@@ -87,27 +87,19 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   auto put = [&] {
     if (!dotted || (dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);
   };
-  if (ax >= ay) {
-    int err = ax / 2;
-    for (int i = 0; i < ax; ++i) {
-      put();
-      x += sx;
-      err -= ay;
-      if (err < 0) {
-        y += sy;
-        err += ax;
-      }
-    }
-  } else {
-    int err = ay / 2;
-    for (int i = 0; i < ay; ++i) {
-      put();
-      y += sy;
-      err -= ax;
-      if (err < 0) {
-        x += sx;
-        err += ay;
-      }
+  const bool xMajor = ax >= ay;
+  const int major = xMajor ? ax : ay, minor = xMajor ? ay : ax;
+  int* majorPos = xMajor ? &x : &y;
+  int* minorPos = xMajor ? &y : &x;
+  const int majorStep = xMajor ? sx : sy, minorStep = xMajor ? sy : sx;
+  int err = major / 2;
+  for (int i = 0; i < major; ++i) {
+    put();
+    *majorPos += majorStep;
+    err -= minor;
+    if (err < 0) {
+      *minorPos += minorStep;
+      err += major;
     }
   }
 }
