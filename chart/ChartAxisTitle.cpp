@@ -1,15 +1,13 @@
 #include "chart/ChartAxisTitle.h"
 
+#include "chart/StoreChanged.h"
+
 void TChartAxisTitle::SetAngle(int value) {
-  if (value == angle_) return;
-  angle_ = value;
-  Repaint();
+  if (StoreChanged(angle_, value)) Repaint();
 }
 
 void TChartAxisTitle::SetCaption(const QString& value) {
-  if (value == caption_) return;
-  caption_ = value;
-  Repaint();
+  if (StoreChanged(caption_, value)) Repaint();
 }
 
 void TChartAxisTitle::Assign(const TChartAxisTitle& other) {

@@ -1,5 +1,7 @@
 #include "chart/ChartBrush.h"
 
+#include "chart/StoreChanged.h"
+
 TChartBrush& TChartBrush::operator=(const TChartBrush& other) {
   if (this == &other || *this == other) return *this;
   color_ = other.color_;
@@ -9,13 +11,9 @@ TChartBrush& TChartBrush::operator=(const TChartBrush& other) {
 }
 
 void TChartBrush::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Changed();
+  if (StoreChanged(color_, value)) Changed();
 }
 
 void TChartBrush::SetStyle(TBrushStyle value) {
-  if (value == style_) return;
-  style_ = value;
-  Changed();
+  if (StoreChanged(style_, value)) Changed();
 }

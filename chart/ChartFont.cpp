@@ -1,5 +1,6 @@
 #include "chart/ChartFont.h"
 
+#include "chart/StoreChanged.h"
 #include "platform/FontMap.h"
 
 namespace {
@@ -29,27 +30,19 @@ TChartFont TChartFont::ChartDefault() {
 }
 
 void TChartFont::SetName(const QString& value) {
-  if (value == name_) return;
-  name_ = value;
-  Changed();
+  if (StoreChanged(name_, value)) Changed();
 }
 
 void TChartFont::SetHeight(int value) {
-  if (value == height_) return;
-  height_ = value;
-  Changed();
+  if (StoreChanged(height_, value)) Changed();
 }
 
 void TChartFont::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Changed();
+  if (StoreChanged(color_, value)) Changed();
 }
 
 void TChartFont::SetStyle(unsigned value) {
-  if (value == style_) return;
-  style_ = value;
-  Changed();
+  if (StoreChanged(style_, value)) Changed();
 }
 
 TCanvasFont TChartFont::ToCanvasFont() const {

@@ -5,6 +5,7 @@
 
 #include "chart/ChartException.h"
 #include "chart/QtChartCanvas.h"
+#include "chart/StoreChanged.h"
 #include "platform/Rounding.h"
 
 namespace {
@@ -41,33 +42,23 @@ void TCustomChartPanel::RequestRepaint() {
 }
 
 void TCustomChartPanel::SetMarginLeft(int value) {
-  if (value == marginLeft_) return;
-  marginLeft_ = value;
-  RequestRepaint();
+  if (StoreChanged(marginLeft_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetMarginTop(int value) {
-  if (value == marginTop_) return;
-  marginTop_ = value;
-  RequestRepaint();
+  if (StoreChanged(marginTop_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetMarginRight(int value) {
-  if (value == marginRight_) return;
-  marginRight_ = value;
-  RequestRepaint();
+  if (StoreChanged(marginRight_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetMarginBottom(int value) {
-  if (value == marginBottom_) return;
-  marginBottom_ = value;
-  RequestRepaint();
+  if (StoreChanged(marginBottom_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetView3D(bool value) {
-  if (value == view3D_) return;
-  view3D_ = value;
-  RequestRepaint();
+  if (StoreChanged(view3D_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetChart3DPercent(int value) {
@@ -88,21 +79,15 @@ void TCustomChartPanel::SetMonochrome(bool value) {
 }
 
 void TCustomChartPanel::SetMaxPointsPerPage(int value) {
-  if (value == maxPointsPerPage_) return;
-  maxPointsPerPage_ = value;
-  RequestRepaint();
+  if (StoreChanged(maxPointsPerPage_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetPage(int value) {
-  if (value == page_) return;
-  page_ = value;
-  RequestRepaint();
+  if (StoreChanged(page_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::SetScaleLastPage(bool value) {
-  if (value == scaleLastPage_) return;
-  scaleLastPage_ = value;
-  RequestRepaint();
+  if (StoreChanged(scaleLastPage_, value)) RequestRepaint();
 }
 
 void TCustomChartPanel::CalcPlotRectFromPanel() {

@@ -1,5 +1,7 @@
 #include "chart/ChartPen.h"
 
+#include "chart/StoreChanged.h"
+
 TChartPen::TChartPen(TColor color, int width, TPenStyle style, bool visible)
     : color_(color), width_(width), style_(style), visible_(visible) {}
 
@@ -26,33 +28,23 @@ void TChartPen::Changed() const {
 }
 
 void TChartPen::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Changed();
+  if (StoreChanged(color_, value)) Changed();
 }
 
 void TChartPen::SetWidth(int value) {
-  if (value == width_) return;
-  width_ = value;
-  Changed();
+  if (StoreChanged(width_, value)) Changed();
 }
 
 void TChartPen::SetStyle(TPenStyle value) {
-  if (value == style_) return;
-  style_ = value;
-  Changed();
+  if (StoreChanged(style_, value)) Changed();
 }
 
 void TChartPen::SetVisible(bool value) {
-  if (value == visible_) return;
-  visible_ = value;
-  Changed();
+  if (StoreChanged(visible_, value)) Changed();
 }
 
 void TChartPen::SetSmallDots(bool value) {
-  if (value == smallDots_) return;
-  smallDots_ = value;
-  Changed();
+  if (StoreChanged(smallDots_, value)) Changed();
 }
 
 TCanvasPen TChartPen::ToCanvasPen() const {

@@ -1,6 +1,7 @@
 #include "chart/ChartTitle.h"
 
 #include "chart/ChartPanel.h"
+#include "chart/StoreChanged.h"
 
 namespace {
 const QString kMeasureText = QStringLiteral("W");
@@ -13,33 +14,23 @@ TChartTitle::TChartTitle(TCustomChartPanel* chart) : TChartFontObject(chart) {
 }
 
 void TChartTitle::SetAdjustFrame(bool value) {
-  if (value == adjustFrame_) return;
-  adjustFrame_ = value;
-  Repaint();
+  if (StoreChanged(adjustFrame_, value)) Repaint();
 }
 
 void TChartTitle::SetAlignment(TAlignment value) {
-  if (value == alignment_) return;
-  alignment_ = value;
-  Repaint();
+  if (StoreChanged(alignment_, value)) Repaint();
 }
 
 void TChartTitle::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Repaint();
+  if (StoreChanged(color_, value)) Repaint();
 }
 
 void TChartTitle::SetText(const QStringList& value) {
-  if (value == text_) return;
-  text_ = value;
-  Repaint();
+  if (StoreChanged(text_, value)) Repaint();
 }
 
 void TChartTitle::SetVisible(bool value) {
-  if (value == visible_) return;
-  visible_ = value;
-  Repaint();
+  if (StoreChanged(visible_, value)) Repaint();
 }
 
 void TChartTitle::Draw(TRect& plot, bool isFoot) {

@@ -1,6 +1,7 @@
 #include "chart/ChartWall.h"
 
 #include "chart/ChartPanel.h"
+#include "chart/StoreChanged.h"
 
 TCustomChartWall::TCustomChartWall(TCustomChartPanel* chart) : chart_(chart) {
   brush_.OnChange = [this] { Repaint(); };
@@ -12,21 +13,15 @@ void TCustomChartWall::Repaint() const {
 }
 
 void TCustomChartWall::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  Repaint();
+  if (StoreChanged(color_, value)) Repaint();
 }
 
 void TCustomChartWall::SetDark3D(bool value) {
-  if (value == dark3D_) return;
-  dark3D_ = value;
-  Repaint();
+  if (StoreChanged(dark3D_, value)) Repaint();
 }
 
 void TCustomChartWall::SetSize(int value) {
-  if (value == size_) return;
-  size_ = value;
-  Repaint();
+  if (StoreChanged(size_, value)) Repaint();
 }
 
 void TCustomChartWall::PrepareCanvas() const {

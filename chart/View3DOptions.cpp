@@ -1,41 +1,35 @@
 #include "chart/View3DOptions.h"
 
-bool TView3DOptions::Store(int& field, int value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
+#include "chart/StoreChanged.h"
 
 void TView3DOptions::SetElevation(int value) {
-  if (Store(elevation_, value)) Changed();
+  if (StoreChanged(elevation_, value)) Changed();
 }
 
 void TView3DOptions::SetHorizOffset(int value) {
-  if (!Store(horizOffset_, value)) return;
+  if (!StoreChanged(horizOffset_, value)) return;
   if (OnScrolled) OnScrolled(true);
   Changed();
 }
 
 void TView3DOptions::SetOrthogonal(bool value) {
-  if (value == orthogonal_) return;
-  orthogonal_ = value;
-  Changed();
+  if (StoreChanged(orthogonal_, value)) Changed();
 }
 
 void TView3DOptions::SetPerspective(int value) {
-  if (Store(perspective_, value)) Changed();
+  if (StoreChanged(perspective_, value)) Changed();
 }
 
 void TView3DOptions::SetRotation(int value) {
-  if (Store(rotation_, value)) Changed();
+  if (StoreChanged(rotation_, value)) Changed();
 }
 
 void TView3DOptions::SetTilt(int value) {
-  if (Store(tilt_, value)) Changed();
+  if (StoreChanged(tilt_, value)) Changed();
 }
 
 void TView3DOptions::SetVertOffset(int value) {
-  if (!Store(vertOffset_, value)) return;
+  if (!StoreChanged(vertOffset_, value)) return;
   if (OnScrolled) OnScrolled(false);
   Changed();
 }
@@ -48,7 +42,5 @@ void TView3DOptions::SetZoom(int value) {
 }
 
 void TView3DOptions::SetZoomText(bool value) {
-  if (value == zoomText_) return;
-  zoomText_ = value;
-  Changed();
+  if (StoreChanged(zoomText_, value)) Changed();
 }

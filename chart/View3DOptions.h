@@ -36,8 +36,6 @@ class TView3DOptions {
   void Changed() const {
     if (OnChange) OnChange();
   }
-  // Stores an integer setting when it differs; true when it changed.
-  bool Store(int& field, int value);
 
   int elevation_ = 345;
   int horizOffset_ = 0;

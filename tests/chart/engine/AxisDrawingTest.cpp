@@ -2,7 +2,6 @@
 // labels, titles, axis lines, ticks, the grid across the walls and the minor ticks.
 #include <gtest/gtest.h>
 
-#include "chart/ResultGraphChart.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {
@@ -10,33 +9,7 @@ namespace {
 using Op = RecordingCanvas::Op;
 using Call = RecordingCanvas::Call;
 
-// Layout (text 14 high, 7 wide per character): PlotRect (66, 53, 519, 411), depth 16.
-struct ResultGraph : RecordedChart {
-  ResultGraph() {
-    ApplyResultGraphLayout(chart);
-    chart.Canvas().SetBuffered(false);
-    line.SetVertAxis(aRightAxis);
-    bars.SetParentChart(&chart);
-    line.SetParentChart(&chart);
-  }
-  const Call* Text(const QString& text, int occurrence = 0) const {
-    for (const Call& c : rec.Calls()) {
-      if (c.Kind == Op::TextOut && c.Text == text && occurrence-- == 0) return &c;
-    }
-    return nullptr;
-  }
-  // Whether a line from a to b was drawn with a pen of that colour and width.
-  bool HasLine(TPoint a, TPoint b, TColor color, int width = 1, TPenStyle style = TPenStyle::Solid) const {
-    for (const Call& c : rec.Calls()) {
-      if (c.Kind == Op::Line && c.Points[0] == a && c.Points[1] == b && c.Pen.Color == color &&
-          c.Pen.Width == width && c.Pen.Style == style)
-        return true;
-    }
-    return false;
-  }
-  FakeSeries bars;
-  FakeSeries line;
-};
+using ResultGraph = RecordedResultGraph;
 
 constexpr int L = 66, T = 53, R = 519, B = 411, D = 16;
 

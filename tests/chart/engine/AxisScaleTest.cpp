@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "chart/ChartException.h"
-#include "chart/ResultGraphChart.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {
@@ -325,18 +324,7 @@ TEST(LabelStyle, AutoResolvesFromTheBoundSeries) {
   EXPECT_EQ(chart.BottomAxis()->EffectiveLabelStyle(), talNone);
 }
 
-// The result graph's layout with an empty history drawn on a recording canvas.
-struct ResultGraph : RecordedChart {
-  ResultGraph() {
-    ApplyResultGraphLayout(chart);
-    chart.Canvas().SetBuffered(false);
-    line.SetVertAxis(aRightAxis);
-    bars.SetParentChart(&chart);
-    line.SetParentChart(&chart);
-  }
-  FakeSeries bars;
-  FakeSeries line;
-};
+using ResultGraph = RecordedResultGraph;
 
 TEST(AxisLayout, BandsFromTheOutsideIn) {
   ResultGraph t;

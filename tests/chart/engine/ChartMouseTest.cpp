@@ -7,17 +7,13 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "chart/ResultGraphChart.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {
 
 struct MouseChart {
   MouseChart() {
-    ApplyResultGraphLayout(chart);
-    line.SetVertAxis(aRightAxis);
-    bars.SetParentChart(&chart);
-    line.SetParentChart(&chart);
+    LayOutAsResultGraph(chart, bars, line);
     for (int i = 0; i < 7; ++i) {
       bars.Add(i, 60 + 5 * i);
       line.Add(i, 150 + 10 * i);

@@ -8,6 +8,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartSeries.h"
 #include "chart/RecordingCanvas.h"
+#include "chart/ResultGraphChart.h"
 
 class FakeSeries : public TChartSeries {
  public:
@@ -84,4 +85,40 @@ struct RecordedChart {
 
   RecordingCanvas rec;
   TChart chart;
+};
+
+// The result graph's chart layout with its two series: rates (bars) on the bottom and left
+// axes, times (line) on the bottom and right axes.
+inline void LayOutAsResultGraph(TChart& chart, FakeSeries& bars, FakeSeries& line) {
+  ApplyResultGraphLayout(chart);
+  line.SetVertAxis(aRightAxis);
+  bars.SetParentChart(&chart);
+  line.SetParentChart(&chart);
+}
+
+// The result graph with an empty history on a recording canvas (text 14 high, 7 wide per
+// character): PlotRect (66, 53, 519, 411), depth 16.
+struct RecordedResultGraph : RecordedChart {
+  RecordedResultGraph() {
+    LayOutAsResultGraph(chart, bars, line);
+    chart.Canvas().SetBuffered(false);
+  }
+  // The occurrence-th text output of text, or null.
+  const RecordingCanvas::Call* Text(const QString& text, int occurrence = 0) const {
+    for (const auto& c : rec.Calls()) {
+      if (c.Kind == RecordingCanvas::Op::TextOut && c.Text == text && occurrence-- == 0) return &c;
+    }
+    return nullptr;
+  }
+  // Whether a line from a to b was drawn with a pen of that colour, width and style.
+  bool HasLine(TPoint a, TPoint b, TColor color, int width = 1, TPenStyle style = TPenStyle::Solid) const {
+    for (const auto& c : rec.Calls()) {
+      if (c.Kind == RecordingCanvas::Op::Line && c.Points[0] == a && c.Points[1] == b && c.Pen.Color == color &&
+          c.Pen.Width == width && c.Pen.Style == style)
+        return true;
+    }
+    return false;
+  }
+  FakeSeries bars;
+  FakeSeries line;
 };

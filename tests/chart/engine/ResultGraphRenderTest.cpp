@@ -20,13 +20,9 @@ QRgb Rgb(TColor c) {
 
 TEST(ResultGraphRender, EmptyChartIsSavedAsPngWithItsFrameWallsAndScales) {
   TChart chart;
-  ApplyResultGraphLayout(chart);
-  // The window's two series, still empty: rates on the left scale, times on the right.
-  FakeSeries rates;
+  FakeSeries rates;  // the window's two series, still empty
   FakeSeries times;
-  times.SetVertAxis(aRightAxis);
-  rates.SetParentChart(&chart);
-  times.SetParentChart(&chart);
+  LayOutAsResultGraph(chart, rates, times);
   const QImage image = chart.RenderToImage().copy();
   ASSERT_EQ(image.size(), QSize(601, 449));
   const QString path = QDir(QStringLiteral(ENGINE_TEST_OUTPUT_DIR)).filePath(QStringLiteral("result_graph_empty.png"));
