@@ -187,8 +187,10 @@ void TForm1::Button1Click() {
     Edit1->setText(DecodeCp932(Format("%D", {problem.Left})));
     Edit2->setText(DecodeCp932(Format("%D", {problem.Right})));
     Edit4->setText(DecodeCp932(problem.Operator));
-    ProcessMessages();
+    // The expected answer is in place before any queued key is handled, so that an answer
+    // typed ahead is judged against this problem and not the previous one.
     Label2->Tag = problem.Answer;
+    ProcessMessages();
 
     std::optional<int> given;
     QByteArray timeText;

@@ -2,6 +2,8 @@
 #include "tests/app/DrillHarness.h"
 #include "drill/DrillText.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 using AnswerEntry = DrillHarness;
@@ -104,6 +106,27 @@ TEST_F(AnswerEntry, UntilCorrectKeepsTheProblemUntilTheRightAnswer) {
   ASSERT_EQ(form->ListBox1->Count(), 1);
   // every try belongs to the problem's time
   EXPECT_EQ(Line(0), ProblemLine(1, first, first.Answer, "00:06.500"));
+}
+
+TEST_F(AnswerEntry, AnswerTypedAheadIsJudgedAgainstTheNextProblem) {
+  form->CheckBox1->setChecked(true);
+  Problem next;
+  Then([this, &next] {
+    // The keys for problem 2 are queued before it is shown; the generator's copy tells its answer.
+    Random copy = ProgramRandom();
+    next = NextProblem(copy);
+    Type(QString::number(Shown().Answer));
+    Enter();
+    for (QChar c : QString::number(next.Answer) + QChar(u'\r')) {
+      int key = c == u'\r' ? Qt::Key_Return : Qt::Key_0 + (c.unicode() - u'0');
+      QCoreApplication::postEvent(form->Edit30, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(c)));
+    }
+  });
+  Then([this] { form->Button2->click(); });
+  RunDrill();
+  ASSERT_EQ(form->ListBox1->Count(), 2);
+  EXPECT_EQ(Line(0).left(4), "  2:");
+  EXPECT_EQ(Line(0).mid(16, 7), QByteArray::number(next.Answer).rightJustified(3) + "  OK");
 }
 
 TEST_F(AnswerEntry, CheckBoxClickMovesTheFocusToStart) {
