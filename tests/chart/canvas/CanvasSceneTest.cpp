@@ -35,21 +35,6 @@ TEST(BoxPixels, RedBarShowsFrontRightSideAndTopShaded) {
   EXPECT_EQ(PixelAt(img, 12, 52), clWhite);
 }
 
-TEST(ClipPixels, HexagonCutsTheCornersOfTheDepthBand) {
-  const int L = 20, T = 30, R = 80, B = 90, D = 10;
-  Scene s(110, 110, {L, T, R, B});
-  s.c3d.BoxClip({L, T, R, B}, 0, D);
-  s.canvas().ClearPen();
-  s.canvas().SetBrush({clBlack, TBrushStyle::Solid});
-  s.canvas().FillRect({0, 0, 110, 110});
-  const QImage& img = s.Finish();
-  EXPECT_EQ(PixelAt(img, 50, 60), clBlack) << "inside the front";
-  EXPECT_EQ(PixelAt(img, R + D - 2, T - D + 1), clBlack) << "inside the back's top right";
-  EXPECT_EQ(PixelAt(img, L + 1, T - D + 1), clWhite) << "above the left edge, cut off";
-  EXPECT_EQ(PixelAt(img, R + D - 1, B - 1), clWhite) << "right of the front's bottom, cut off";
-  EXPECT_EQ(PixelAt(img, L - 1, 60), clWhite);
-}
-
 // A small chart-like scene: walls, dotted grid across floor and back wall, a shaded bar, a
 // ribbon, labels and a rotated title. Saved as canvas_scene.png in the working directory.
 TEST(ScenePicture, DrawsWallsGridBarRibbonAndTextAndSavesIt) {
