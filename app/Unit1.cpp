@@ -142,6 +142,7 @@ void TForm1::CreateControls() {
 
   connect(Button1, &QPushButton::clicked, this, [this] { RunHandler([this] { Button1Click(); }); });
   connect(Button2, &QPushButton::clicked, this, [this] { RunHandler([this] { Button2Click(); }); });
+  connect(Button3, &QPushButton::clicked, this, [this] { RunHandler([this] { Button3Click(); }); });
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunHandler([this] { CheckBox1Click(); }); });
   connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
   connect(Timer2, &QTimer::timeout, this, [this] { RunHandler([this] { Timer2Timer(); }); });
@@ -255,6 +256,11 @@ void TForm1::Button2Click() {
   Button2->Tag = kFlagSet;
   ProcessMessages();
   close();
+}
+
+void TForm1::Button3Click() {
+  if (Form2 != nullptr) Form2->ShowModal();
+  Button1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::CheckBox1Click() { Button1->setFocus(Qt::OtherFocusReason); }

@@ -10,6 +10,7 @@
 #include "app/TAlignedEdit.h"
 #include "app/TListBox.h"
 #include "app/Tagged.h"
+#include "graph/Unit2.h"
 #include "history/DateTimeSeparators.h"
 #include "history/HistoryList.h"
 #include "platform/DropShadow.h"
@@ -25,6 +26,7 @@ class TForm1 : public QWidget {
   void FormCreate();
   void Button1Click();
   void Button2Click();
+  void Button3Click();
   void CheckBox1Click();
   void Edit3KeyPress(QChar& key);
   void Timer1Timer();
@@ -50,6 +52,9 @@ class TForm1 : public QWidget {
   TButton* Button2;
   TTimer* Timer1;
   TTimer* Timer2;
+
+  // The result graph window the Graph button shows; set by the program once it is created.
+  TForm2* Form2 = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
