@@ -1,13 +1,18 @@
-// Repaint of the result graph, 601 × 449 into a QImage, for N history lines, by each peer.
-// Building the chart is outside the timing; one iteration is one full repaint.
+// Repaint of the result graph, 601 × 449 into a QImage, for N history lines: the program's own
+// chart (the result graph window plotted from a history list, repainted into its bitmap) and the
+// same picture by each peer. N = 0 is the empty chart, the floor. Building and plotting are outside
+// the timing; one iteration is one full repaint.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "bench/BenchMain.h"
 #include "bench/PeerResultGraph.h"
+#include "graph/Unit2.h"
 
 namespace {
 
@@ -32,6 +37,30 @@ void TimeRepaint(benchmark::State& state, const char* peer, const GraphFactory& 
   state.counters["points"] = count;
 }
 
+void BM_Repaint_Pikutora(benchmark::State& state) {
+  const int count = int(state.range(0));
+  QTemporaryDir directory;
+  const QString path = QDir(directory.path()).filePath(QStringLiteral("HIST.DAT"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(MakeHistoryFile(count)) < 0) {
+    state.SkipWithError("cannot write the history file");
+    return;
+  }
+  file.close();
+  HistoryList history(path);
+  TForm2 form(history);
+  form.FormCreate();
+  if (form.Replot().Count != 0) state.SkipWithError("history lines not plotted");
+  form.Chart1->RenderToImage();
+  for (auto _ : state) {
+    const QImage& image = form.Chart1->RenderToImage();
+    benchmark::DoNotOptimize(image.constBits());
+    benchmark::ClobberMemory();
+  }
+  SavePicture(form.Chart1->RenderToImage(), "pikutora", count);
+  state.counters["points"] = count;
+}
+
 void BM_Repaint_QtCharts(benchmark::State& state) {
   TimeRepaint(state, "qtcharts", MakeQtChartsGraph);
 }
@@ -53,6 +82,7 @@ void PointCounts(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMillisecond);
 }
 
+BENCHMARK(BM_Repaint_Pikutora)->Apply(PointCounts);
 BENCHMARK(BM_Repaint_QtCharts)->Apply(PointCounts);
 BENCHMARK(BM_Repaint_QCustomPlot)->Apply(PointCounts);
 BENCHMARK(BM_Repaint_QCustomPlotFastest)->Apply(PointCounts);
