@@ -22,6 +22,9 @@ class FixedHeightDelegate : public QStyledItemDelegate {
 TListBox::TListBox(QWidget* parent, int itemHeight) : QListWidget(parent) {
   setItemDelegate(new FixedHeightDelegate(this, itemHeight));
   setUniformItemSizes(true);
+  // A sunken border of two pixels, which leaves whole lines in the view.
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
