@@ -155,6 +155,8 @@ bool TBarSeries::IsInstanceOfMyClass(const TChartSeries& s) const {
 }
 
 int TBarSeries::MarkTextHeight() const {
+  // Measured on the chart's canvas; without one the font's own height stands in.
+  if (ParentChart() == nullptr || !ParentChart()->Canvas().HasCanvas()) return Marks().Font().Height();
   ChartCanvas& canvas = ParentChart()->Canvas().Canvas();
   canvas.SetFont(Marks().CanvasFont(ParentChart()->Canvas()));
   return canvas.TextHeight(QStringLiteral("W"));

@@ -177,3 +177,26 @@ TEST(BarDrawing, MoreDrillsThanPixelsLeaveOnlyTheDarkSide) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FlatView, BarsAreRectanglesAndTheLineALineInItsColour) {
+  ResultGraph g;
+  g.chart.SetView3D(false);
+  g.Add(85, 207);
+  g.Add(100, 250);
+  g.Repaint();
+  const std::vector<Call> calls = SeriesCalls(g.rec);
+  const std::vector<Call> bars = OfKind(calls, Op::Rectangle);
+  ASSERT_EQ(bars.size(), 4u);  // two bars, two mark boxes
+  EXPECT_EQ(bars[0].Rect, (TRect{g.bars.CalcXPos(0), g.bars.CalcYPos(0), g.bars.CalcXPos(0) + g.bars.BarPixelWidth,
+                                 g.chart.LeftAxis()->ValueToPixel(0)}));
+  EXPECT_EQ(bars[0].Brush, (TCanvasBrush{kRed, TBrushStyle::Solid}));
+  EXPECT_TRUE(OfKind(calls, Op::Polygon).empty());
+  const std::vector<Call> lines = OfKind(calls, Op::Line);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().Pen.Color, RGBColor(0, 0, 255));
+  EXPECT_EQ(lines.back().Points, (Points{{g.line.CalcXPos(0), g.line.CalcYPos(0)}, {g.line.CalcXPos(1), g.line.CalcYPos(1)}}));
+}
+
+}  // namespace

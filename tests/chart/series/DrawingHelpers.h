@@ -20,7 +20,7 @@ using Points = std::vector<TPoint>;
 inline std::vector<Call> SeriesCalls(const RecordingCanvas& rec) {
   const auto& calls = rec.Calls();
   size_t first = 0;
-  while (first < calls.size() && calls[first].Kind != Op::ClipPolygon) ++first;
+  while (first < calls.size() && calls[first].Kind != Op::ClipPolygon && calls[first].Kind != Op::ClipRectangle) ++first;
   return {calls.begin() + static_cast<long>(first), calls.end()};
 }
 
