@@ -200,3 +200,111 @@ TEST(FlatView, BarsAreRectanglesAndTheLineALineInItsColour) {
 }
 
 }  // namespace
+
+namespace {
+
+struct MarkLookCase {
+  const char* name;
+  bool frameVisible;
+  bool transparent;
+  bool boxDrawn;
+  bool boxPenDraws;
+  TBrushStyle boxBrush;
+};
+
+class MarkLook : public testing::TestWithParam<MarkLookCase> {};
+
+TEST_P(MarkLook, FrameAndTransparencyDecideTheBox) {
+  const MarkLookCase& c = GetParam();
+  ResultGraph g;
+  g.bars.Marks().Frame().SetVisible(c.frameVisible);
+  g.bars.Marks().SetTransparent(c.transparent);
+  g.Add(85, 207);
+  g.Repaint();
+  const std::vector<Call> calls = SeriesCalls(g.rec);
+  const std::vector<Call> boxes = OfKind(calls, Op::Rectangle);
+  ASSERT_EQ(boxes.size(), c.boxDrawn ? 1u : 0u);
+  const std::vector<Call> texts = OfKind(calls, Op::TextOut);
+  ASSERT_EQ(texts.size(), 1u);
+  const TSeriesMarkPosition& mark = *g.bars.Marks().Positions().Stored(0);
+  const int frame = c.frameVisible ? 1 : 0;
+  // The box is 21 + 2 * frame wide; the text sits below the frame line, centred.
+  EXPECT_EQ(mark.BoxWidth, 21 + 2 * frame);
+  EXPECT_EQ(texts[0].Points[0].X, mark.BoxTopLeft.X + 12 + mark.BoxWidth / 2);
+  EXPECT_EQ(texts[0].Points[0].Y, mark.BoxTopLeft.Y - 12 + frame);
+  if (!c.boxDrawn) return;
+  EXPECT_EQ(boxes[0].Pen.Draws(), c.boxPenDraws);
+  EXPECT_EQ(boxes[0].Brush.Style, c.boxBrush);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, MarkLook,
+    testing::Values(MarkLookCase{"Framed", true, false, true, true, TBrushStyle::Solid},
+                    MarkLookCase{"FramedTransparent", true, true, true, true, TBrushStyle::Clear},
+                    MarkLookCase{"Unframed", false, false, true, false, TBrushStyle::Solid},
+                    MarkLookCase{"UnframedTransparent", false, true, false, false, TBrushStyle::Solid}),
+    [](const testing::TestParamInfo<MarkLookCase>& info) { return info.param.name; });
+
+struct ArrowCase {
+  TColor arrow;
+  TColor chartColor;
+  TColor drawn;
+};
+
+class MarkArrow : public testing::TestWithParam<ArrowCase> {};
+
+// The arrow keeps clear of the bar's colour and of the panel's.
+TEST_P(MarkArrow, ColourGivesWayToThePointAndThePanel) {
+  const ArrowCase& c = GetParam();
+  ResultGraph g;
+  g.bars.Marks().Arrow().SetColor(c.arrow);
+  g.chart.SetColor(c.chartColor);
+  g.Add(85, 207);
+  g.Repaint();
+  const std::vector<Call> calls = SeriesCalls(g.rec);
+  // The marks follow the values' unclip; the arrow is their first line.
+  size_t i = 0;
+  while (calls[i].Kind != Op::Unclip) ++i;
+  while (i < calls.size() && calls[i].Kind != Op::Line) ++i;
+  ASSERT_LT(i, calls.size());
+  EXPECT_EQ(calls[i].Points[1].Y, calls[i].Points[0].Y - 20);  // it is the arrow
+  EXPECT_EQ(calls[i].Pen.Color, c.drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, MarkArrow,
+                         testing::Values(ArrowCase{clWhite, clBtnFace, clWhite}, ArrowCase{clRed, clBtnFace, clBlack},
+                                         ArrowCase{clBtnFace, clBtnFace, clBlack},
+                                         ArrowCase{clBlack, clBlack, clWhite}));
+
+TEST(MarkPositions, CustomPositionReplacesTheComputedOne) {
+  ResultGraph g;
+  g.Add(85, 207);
+  g.Repaint();
+  TSeriesMarkPosition& stored = g.bars.Marks().Positions().Position(0);
+  stored.IsCustom = true;
+  stored.ArrowStart = {100, 100};
+  stored.ArrowEnd = {100, 80};
+  stored.BoxTopLeft = {90, 60};
+  g.Repaint();
+  const std::vector<Call> boxes = OfKind(SeriesCalls(g.rec), Op::Rectangle);
+  ASSERT_EQ(boxes.size(), 1u);
+  // Kept as set and drawn at the arrow end's projection (depth 12).
+  EXPECT_EQ(boxes[0].Rect.Left, 102);
+  EXPECT_EQ(boxes[0].Rect.Top, 48);
+  EXPECT_EQ(g.bars.Marks().Positions().Stored(0)->BoxTopLeft, (TPoint{90, 60}));
+}
+
+TEST(MarkPositions, EmptyTextFromTheListenerLeavesThePointWithoutMark) {
+  ResultGraph g;
+  g.Add(85, 207);
+  g.Add(90, 200);
+  g.bars.OnGetMarkText = [](TChartSeries&, int index, QString& text) {
+    if (index == 0) text.clear();
+  };
+  g.Repaint();
+  const std::vector<Call> texts = OfKind(SeriesCalls(g.rec), Op::TextOut);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].Text, "90");
+}
+
+}  // namespace
