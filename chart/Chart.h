@@ -48,8 +48,9 @@ class TCustomChart : public TCustomAxisPanel {
   // Brings back the scales of the snapshot.
   void UndoZoom();
 
-  // Input, in chart pixels (the window's client coordinates).
-  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y);
+  // Input, in chart pixels (the window's client coordinates). The second press of a double
+  // click tells a series its double click instead of its click.
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y, bool doubleClick = false);
   void MouseMove(Qt::KeyboardModifiers keys, int x, int y);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y);
   // One wheel step; down scrolls the vertical scales towards larger values.
@@ -74,6 +75,7 @@ class TCustomChart : public TCustomAxisPanel {
   void DrawOverlay(ChartCanvas& windowCanvas) override;
 
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;

@@ -56,18 +56,19 @@ bool TCustomChart::AllowsDrag(const std::function<void()>& notify) {
   return !cancelMouse_;
 }
 
-void TCustomChart::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y) {
+void TCustomChart::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys, int x, int y, bool doubleClick) {
   if (ZoomDrag.Dragging || PanDrag.Dragging) return;
   TChartSeries* series = nullptr;
   int index = -1;
   TCustomChartAxis* axis = nullptr;
   bool dragAllowed = false;
   switch (PartAt(x, y, series, index, axis)) {
-    case TPart::Series:
-      dragAllowed = AllowsDrag(series->OnClick ? std::function<void()>([&] { series->OnClick(*series, index); })
-                                               : std::function<void()>());
+    case TPart::Series: {
+      const auto& own = doubleClick ? series->OnDblClick : series->OnClick;
+      dragAllowed = AllowsDrag(own ? std::function<void()>([&] { own(*series, index); }) : std::function<void()>());
       if (dragAllowed && OnClickSeries) dragAllowed = AllowsDrag([&] { OnClickSeries(*series, index); });
       break;
+    }
     case TPart::Axis:
       dragAllowed = AllowsDrag(OnClickAxis ? std::function<void()>([&] { OnClickAxis(*axis); })
                                            : std::function<void()>());
@@ -248,26 +249,28 @@ void TCustomChart::DrawOverlay(ChartCanvas& c) {
   c.SetPenMode(TPenMode::Copy);
 }
 
+// The chart takes its mouse input itself; nothing goes on to the window behind it.
 void TCustomChart::mousePressEvent(QMouseEvent* event) {
-  TCustomAxisPanel::mousePressEvent(event);
   const QPoint p = event->position().toPoint();
   MouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
+void TCustomChart::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  MouseDown(event->button(), event->modifiers(), p.x(), p.y(), true);
+}
+
 void TCustomChart::mouseMoveEvent(QMouseEvent* event) {
-  TCustomAxisPanel::mouseMoveEvent(event);
   const QPoint p = event->position().toPoint();
   MouseMove(event->modifiers(), p.x(), p.y());
 }
 
 void TCustomChart::mouseReleaseEvent(QMouseEvent* event) {
-  TCustomAxisPanel::mouseReleaseEvent(event);
   const QPoint p = event->position().toPoint();
   MouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void TCustomChart::wheelEvent(QWheelEvent* event) {
-  TCustomAxisPanel::wheelEvent(event);
   // One step per notch (120 units) in either direction.
   const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
   for (int i = 0; i < std::abs(notches); ++i) WheelStep(notches < 0);

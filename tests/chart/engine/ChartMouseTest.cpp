@@ -184,6 +184,42 @@ TEST(ChartPress, ANotificationThatKeepsTheCancelFlagStopsTheDrag) {
   EXPECT_TRUE(m.chart.ZoomDrag.Dragging);
 }
 
+TEST(ChartPress, ASeriesHearsItsClickAndDoubleClickBeforeTheChart) {
+  MouseChart m;
+  m.line.HitIndex = 3;
+  std::vector<std::string> heard;
+  m.line.OnClick = [&](TChartSeries&, int i) { heard.push_back("click " + std::to_string(i)); };
+  m.line.OnDblClick = [&](TChartSeries&, int i) { heard.push_back("double " + std::to_string(i)); };
+  m.chart.OnClickSeries = [&](TChartSeries& s, int) {
+    heard.push_back(&s == &m.line ? "chart" : "other");
+    m.chart.SetCancelMouse(false);
+  };
+  // A double click as the window system delivers it: press, release, double-click press, release.
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent e(type, QPointF(150, 150), m.chart.mapToGlobal(QPointF(150, 150)), Qt::LeftButton,
+                  down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&m.chart, &e);
+  }
+  // The series' own notification keeps the cancel flag: the chart's is not asked, no drag.
+  EXPECT_EQ(heard, (std::vector<std::string>{"click 3", "double 3"}));
+  EXPECT_FALSE(m.chart.ZoomDrag.Dragging);
+}
+
+TEST(ChartPress, APointWithACursorShowsItWhileTheMouseIsOverIt) {
+  MouseChart m;
+  m.bars.SetCursor(Qt::PointingHandCursor);
+  m.chart.MouseMove(Qt::NoModifier, 150, 150);
+  EXPECT_EQ(m.chart.cursor().shape(), m.chart.LoadedCursor().shape());
+  m.bars.HitIndex = 0;
+  m.chart.MouseMove(Qt::NoModifier, 151, 150);
+  EXPECT_EQ(m.chart.cursor().shape(), Qt::PointingHandCursor);
+  m.bars.HitIndex = -1;
+  m.chart.MouseMove(Qt::NoModifier, 152, 150);
+  EXPECT_EQ(m.chart.cursor().shape(), m.chart.LoadedCursor().shape());
+}
+
 TEST(ChartPan, RightDragMovesTheScalesWithThePointer) {
   MouseChart m;
   const double span10 = m.Bottom().PixelToValue(160) - m.Bottom().PixelToValue(150);

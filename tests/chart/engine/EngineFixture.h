@@ -45,6 +45,9 @@ class FakeSeries : public TChartSeries {
     b = MarginBottom;
   }
   bool DrawBetweenPoints() const override { return Between; }
+  // The point every press hits (-1: none).
+  int HitIndex = -1;
+  int Clicked(int, int) const override { return HitIndex; }
   void SetMarkDepth(int depth) override { MarkDepth = depth; }
   int MarkDepth = -1;
 
