@@ -5,7 +5,6 @@
 // while the chart keeps the scales the user zoomed or panned to.
 #include <QDialog>
 #include <QPushButton>
-#include <optional>
 
 #include "chart/BarSeries.h"
 #include "chart/Chart.h"

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 #include "graph/HistoryChartRenderer.h"
 #include "history/DurableFileWriter.h"
