@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "platform/Rounding.h"
 #include "tests/chart/series/ResultGraphFixture.h"
 
 namespace {
@@ -13,11 +14,21 @@ namespace {
 QRgb Pixel(const QImage& image, TPoint p) { return image.pixel(p.X, p.Y) & 0xFFFFFF; }
 QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
 
-TEST(ResultGraphPng, SixDrillsAsRedBarsWithMarksAndABlueRibbon) {
+// The middle of the ribbon (depth 4) from drill a to drill b, where it crosses the row y.
+TPoint RibbonAt(const ResultGraph& g, int a, double secondsA, int b, double secondsB, int y) {
+  const TCustomChartAxis& bottom = *g.chart.BottomAxis();
+  const TCustomChartAxis& right = *g.chart.RightAxis();
+  const double xa = bottom.ValueToPixel(a), xb = bottom.ValueToPixel(b);
+  const double ya = right.ValueToPixel(secondsA), yb = right.ValueToPixel(secondsB);
+  const double t = (y + 4 - ya) / (yb - ya);
+  return {RoundHalfEven(xa + t * (xb - xa)) + 4, y};
+}
+
+TEST(ResultGraphPng, SevenDrillsAsRedBarsWithMarksAndABlueRibbon) {
   ResultGraph g;
-  const double rates[] = {85, 92, 100, 78, 95, 60};
-  const double times[] = {207, 180, 150, 260, 140, 315};  // the last is above the scale
-  for (int i = 0; i < 6; ++i) g.Add(rates[i], times[i]);
+  const double rates[] = {85, 92, 100, 78, 95, 60, 88};
+  const double times[] = {207, 180, 150, 260, 140, 330, 60};  // the last two leave the scale
+  for (int i = 0; i < 7; ++i) g.Add(rates[i], times[i]);
   g.chart.Canvas().SetBuffered(true);  // through the off-screen bitmap, as on the screen
   const QImage image = g.chart.RenderToImage().copy();
   const QString path = QDir(QStringLiteral(SERIES_TEST_OUTPUT_DIR)).filePath(QStringLiteral("result_graph_series.png"));
@@ -26,7 +37,7 @@ TEST(ResultGraphPng, SixDrillsAsRedBarsWithMarksAndABlueRibbon) {
   const int w = g.bars.BarPixelWidth;
   ASSERT_GT(w, 20);
   const int origin = g.chart.LeftAxis()->ValueToPixel(0);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     const int left = g.bars.CalcXPos(i), top = g.bars.CalcYPos(i);
     // Front at depth 8, the right side and the top between depth 8 and 16.
     EXPECT_EQ(Pixel(image, {left + w / 2 + 8, (top + origin) / 2 - 8}), Rgb(255, 0, 0)) << i;
@@ -43,10 +54,14 @@ TEST(ResultGraphPng, SixDrillsAsRedBarsWithMarksAndABlueRibbon) {
   const TPoint mid{(bottom.ValueToPixel(0) + bottom.ValueToPixel(1)) / 2 + 4,
                    (right.ValueToPixel(207) + right.ValueToPixel(180)) / 2 - 4};
   EXPECT_EQ(Pixel(image, mid), Rgb(0, 0, 255));
-  // The last time lies above the plot box: its point is cut off by the clip.
-  const TPoint high{bottom.ValueToPixel(5) + 4, right.ValueToPixel(315) - 4};
-  ASSERT_LT(high.Y, g.chart.PlotRect().Top - g.chart.ChartDepth());
-  EXPECT_NE(Pixel(image, high), Rgb(0, 0, 255));
+  // Above and below the plot box the ribbon is cut off by the clip; inside it is drawn.
+  const TRect& plot = g.chart.PlotRect();
+  const int top = plot.Top - g.chart.ChartDepth();
+  EXPECT_EQ(Pixel(image, RibbonAt(g, 4, 140, 5, 330, top + 10)), Rgb(0, 0, 191));  // rising steeply
+  EXPECT_NE(Pixel(image, RibbonAt(g, 4, 140, 5, 330, top - 10)), Rgb(0, 0, 191));
+  EXPECT_EQ(Pixel(image, RibbonAt(g, 5, 330, 6, 60, plot.Bottom - 20)), Rgb(0, 0, 255));
+  const TPoint below = RibbonAt(g, 5, 330, 6, 60, plot.Bottom + 25);
+  EXPECT_NE(Pixel(image, below), Rgb(0, 0, 255)) << below.X << ", " << below.Y;
 }
 
 }  // namespace
