@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "chart/ResultGraphChart.h"
+#include "chart/ResultGraphSeries.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {
@@ -37,6 +38,34 @@ TEST(ResultGraphRender, EmptyChartIsSavedAsPngWithItsFrameWallsAndScales) {
   const int d = chart.ChartDepth();
   EXPECT_EQ(Pixel(image, p.Left + d / 2, (p.Top + p.Bottom) / 2), Rgb(0x0080FFFF));
   EXPECT_EQ(Pixel(image, (p.Left + p.Right) / 2 + 3, p.Bottom - d / 2), Rgb(clWhite));
+}
+
+TEST(ResultGraphRender, EverySeriesIsClippedToThePlotBox) {
+  // The window's own series: a bar with its mark, then a line from 320 s to 90 s, beyond
+  // both ends of the right scale.
+  TChart chart;
+  TBarSeries rates;
+  TLineSeries times;
+  ApplyResultGraphLayout(chart);
+  ApplyResultGraphSeriesLayout(rates, times);
+  rates.SetParentChart(&chart);
+  times.SetParentChart(&chart);
+  rates.AddPoint(0, 95);
+  rates.AddPoint(1, 80);
+  times.AddPoint(0, 320);
+  times.AddPoint(1, 90);
+  const QImage image = chart.RenderToImage().copy();
+  const TRect& p = chart.PlotRect();
+  // Blue pixels of the line in rows of the plot and in the rows below the floor.
+  const auto blueIn = [&image](int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = 0; x < image.width(); ++x) n += Pixel(image, x, y) == Rgb(clBlue);
+    }
+    return n;
+  };
+  EXPECT_GT(blueIn(p.Top, p.Bottom), 0);
+  EXPECT_EQ(blueIn(p.Bottom + 2, image.height()), 0);
 }
 
 TEST(ResultGraphRender, WindowPaintCopiesTheBitmapUntilASettingChanges) {
