@@ -243,7 +243,8 @@ void QtChartCanvas::ClipRectangle(const TRect& r) {
   painter_.setClipRect(ToQRect(r), painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
-void QtChartCanvas::Unclip() { painter_.setClipping(false); }
+// Clearing the region through NoClip (not setClipping(false)) lets a later ReplaceClip take effect again.
+void QtChartCanvas::Unclip() { painter_.setClipRegion(QRegion(), Qt::NoClip); }
 
 void QtChartCanvas::DrawImage(int x, int y, const QImage& image) {
   painter_.setCompositionMode(QPainter::CompositionMode_Source);

@@ -226,6 +226,24 @@ TEST(Clip, PolygonReplacesRectangleIntersectsAndUnclipRemoves) {
   EXPECT_EQ(PixelAt(img, 39, 39), clBlack);
 }
 
+// Every series of a repaint clips, draws and unclips in turn: the second clip must hold too.
+TEST(Clip, ClipAfterUnclipTakesEffectAgain) {
+  QImage img = WhiteImage(100, 100);
+  {
+    QtChartCanvas canvas(&img);
+    canvas.ClearPen();
+    canvas.SetBrush({clBlue, TBrushStyle::Solid});
+    TPoint hex[] = {{10, 90}, {10, 10}, {20, 0}, {90, 0}, {90, 80}, {80, 90}};
+    canvas.ClipPolygon(hex);
+    canvas.Unclip();
+    canvas.ClipPolygon(hex);
+    TPoint bar[] = {{50, 50}, {60, 50}, {60, 99}, {50, 99}};
+    canvas.Polygon(bar);
+  }
+  EXPECT_EQ(PixelAt(img, 55, 60), clBlue);
+  EXPECT_EQ(PixelAt(img, 55, 95), clWhite);
+}
+
 // --- text ---
 
 struct ExtentCase {
