@@ -38,7 +38,7 @@ void HistoryList::AppendAndSave(const QByteArray& line) {
     onDisk.append(lines_.sliced(lines_.size() - unsaved));
     lines_ = std::move(onDisk);
   }
-  ReplaceFileContent(path_, JoinHistoryText(lines_), path_);
+  ReplaceFileContent(path_, JoinHistoryText(lines_).append(IgnoredTail(file.Bytes)), path_);
   // The file now holds the whole list, even if its directory entry is not yet safely on disk.
   known_ = lines_.size();
   SyncTargetDirectory(path_, path_);

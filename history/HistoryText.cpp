@@ -15,6 +15,11 @@ QList<QByteArray> SplitHistoryText(QByteArrayView text) {
   return lines;
 }
 
+QByteArrayView IgnoredTail(QByteArrayView text) {
+  const qsizetype zero = text.indexOf('\0');
+  return zero < 0 ? QByteArrayView() : text.sliced(zero);
+}
+
 QByteArray JoinHistoryText(const QList<QByteArray>& lines) {
   qsizetype size = 0;
   for (const QByteArray& line : lines) size += line.size() + 2;

@@ -9,5 +9,9 @@
 // text and the rest is ignored. No trimming; the bytes are kept as they are.
 QList<QByteArray> SplitHistoryText(QByteArrayView text);
 
+// What the reading leaves out: the text from its first zero byte on (empty when there is none).
+// A save writes it back after the lines, so a damaged file loses no byte.
+QByteArrayView IgnoredTail(QByteArrayView text);
+
 // Every line followed by CR LF, the last one too.
 QByteArray JoinHistoryText(const QList<QByteArray>& lines);

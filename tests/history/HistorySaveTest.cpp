@@ -190,6 +190,21 @@ TEST(HistoryMerge, WritesItsOwnListWhenTheFileWasRewritten) {
   EXPECT_EQ(ReadBytes(dir.HistoryPath()), kOld + "drill\r\n");
 }
 
+// A zero byte ends the reading, but the bytes after it stay in the file: the new line goes
+// before them, where the next reading finds it.
+TEST(HistorySave, KeepsTheBytesAfterAZeroByte) {
+  ScratchDir dir;
+  const QByteArray damaged = QByteArray("one\r\ntw") + QByteArray(1, '\0') + "o\r\nthree\r\n";
+  WriteBytes(dir.HistoryPath(), damaged);
+  HistoryList list(dir.HistoryPath());
+  list.Load();
+  EXPECT_EQ(list.Lines(), (QList<QByteArray>{"one", "tw"}));
+  list.AppendAndSave("drill");
+  const QByteArray saved = ReadBytes(dir.HistoryPath());
+  EXPECT_EQ(saved, QByteArray("one\r\ntw\r\ndrill\r\n") + QByteArray(1, '\0') + "o\r\nthree\r\n");
+  EXPECT_EQ(SplitLines(saved), (QList<QByteArray>{"one", "tw", "drill"}));
+}
+
 // A lock left by a dead process, with its id or cut off before the id was written, is taken over.
 TEST(HistoryLock, TakesOverTheLocksOfDeadProcesses) {
   ScratchDir dir;
