@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Spec {
+struct Directive {
   bool leftAlign = false;
   int width = -1;
   int precision = -1;
@@ -95,46 +95,46 @@ QByteArray Format(const QByteArray& format, std::initializer_list<FormatArg> arg
       ++i;
       continue;
     }
-    Spec spec;
+    Directive directive;
     if (i < format.size() && format[i] == '-') {
-      spec.leftAlign = true;
+      directive.leftAlign = true;
       ++i;
     }
-    spec.width = ReadNumber(format, i);
+    directive.width = ReadNumber(format, i);
     if (i < format.size() && format[i] == '.') {
       ++i;
-      spec.precision = ReadNumber(format, i);
-      if (spec.precision < 0) spec.precision = 0;
+      directive.precision = ReadNumber(format, i);
+      if (directive.precision < 0) directive.precision = 0;
     }
     if (i >= format.size() || next == args.end()) throw FormatError(format);
-    spec.type = static_cast<char>(format[i] & ~0x20);  // upper case
+    directive.type = static_cast<char>(format[i] & ~0x20);  // upper case
     ++i;
     const auto& value = (next++)->Value();
     QByteArray field;
-    switch (spec.type) {
+    switch (directive.type) {
       case 'D':
         if (!std::holds_alternative<int64_t>(value)) throw FormatError(format);
-        field = Decimal(std::get<int64_t>(value), spec.precision);
+        field = Decimal(std::get<int64_t>(value), directive.precision);
         break;
       case 'S':
         if (!std::holds_alternative<QByteArray>(value)) throw FormatError(format);
         field = std::get<QByteArray>(value);
-        if (spec.precision >= 0 && spec.precision < field.size()) field.truncate(spec.precision);
+        if (directive.precision >= 0 && directive.precision < field.size()) field.truncate(directive.precision);
         break;
       case 'F': {
         double v;
         if (std::holds_alternative<double>(value)) v = std::get<double>(value);
         else if (std::holds_alternative<int64_t>(value)) v = static_cast<double>(std::get<int64_t>(value));
         else throw FormatError(format);
-        field = Fixed(v, spec.precision < 0 ? 2 : spec.precision);
+        field = Fixed(v, directive.precision < 0 ? 2 : directive.precision);
         break;
       }
       default:
         throw FormatError(format);
     }
-    if (spec.width > field.size()) {
-      QByteArray pad(spec.width - field.size(), ' ');
-      field = spec.leftAlign ? field + pad : pad + field;
+    if (directive.width > field.size()) {
+      QByteArray pad(directive.width - field.size(), ' ');
+      field = directive.leftAlign ? field + pad : pad + field;
     }
     out += field;
   }
