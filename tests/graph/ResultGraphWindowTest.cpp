@@ -125,6 +125,21 @@ TEST_F(ResultGraphWindow, OneDrillIsOneBarOfItsRateAndOneLinePointOfItsSeconds) 
   EXPECT_TRUE(errors.isEmpty());
 }
 
+// Times below 100 s and above 300 s lie off the fixed right scale: the line is cut at the box.
+TEST_F(ResultGraphWindow, TimesOffTheRightScaleAreCutAtThePlotBox) {
+  Open({DrillLine(3, 27, 418, 95), DrillLine(0, 45, 0, 80), DrillLine(7, 0, 0, 60), DrillLine(3, 0, 0, 70)});
+  const QImage image = Show();
+  const TChart& chart = *form->Chart1;
+  const TRect& plot = chart.PlotRect();
+  const QRect below(0, plot.Bottom + 1, image.width(), image.height() - plot.Bottom - 1);
+  // Between the title (blue text of its own) and the top of the box's back.
+  const int titleBottom = chart.Title().TitleBounds().Bottom;
+  const QRect above(0, titleBottom, image.width(), plot.Top - chart.ChartDepth() - titleBottom);
+  EXPECT_EQ(CountColor(image, below, clBlue), 0);
+  EXPECT_EQ(CountColor(image, above, clBlue), 0);
+  EXPECT_GT(CountColor(image, image.rect(), clBlue), 50);
+}
+
 TEST_F(ResultGraphWindow, ShowingTwiceGivesTheSameImage) {
   Open({DrillLine(3, 27, 418, 95), DrillLine(2, 5, 0, 40), DrillLine(4, 59, 999, 100)});
   const QImage first = Show();
