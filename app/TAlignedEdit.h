@@ -1,7 +1,8 @@
 #pragma once
-// A single-line edit box with right-aligned text. Each typed character goes through OnKeyPress
-// before the box inserts it; a handler that sets the character to 0 discards it. When the box
-// receives the focus other than by a left mouse click, its whole text is selected.
+// A single-line edit box with right-aligned text. Each typed character, and each character an
+// input method commits, goes through OnKeyPress before the box inserts it; a handler that sets
+// the character to 0 discards it, one that changes it inserts the changed character. When the
+// box receives the focus other than by a left mouse click, its whole text is selected.
 #include <QChar>
 #include <QLineEdit>
 #include <functional>
@@ -16,4 +17,5 @@ class TAlignedEdit : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 };

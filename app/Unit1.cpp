@@ -266,6 +266,12 @@ void TForm1::Button3Click() {
 void TForm1::CheckBox1Click() { Button1->setFocus(Qt::OtherFocusReason); }
 
 void TForm1::Edit3KeyPress(QChar& key) {
+  // Full-width digits and the full-width full stop, as a Japanese input method gives them,
+  // count as their ASCII forms.
+  if (key.unicode() >= 0xFF10 && key.unicode() <= 0xFF19)
+    key = QChar(char16_t(u'0' + (key.unicode() - 0xFF10)));
+  else if (key.unicode() == 0xFF0E)
+    key = QChar(u'.');
   const char16_t c = key.unicode();
   if (c == 0x0D) {
     key = QChar();  // the Enter never reaches the box

@@ -28,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyFilter,
                                          KeyCase{u'i', true}, KeyCase{u'j', false}, KeyCase{u'z', false},
                                          KeyCase{u' ', false}, KeyCase{u'-', false}, KeyCase{u'+', false},
                                          KeyCase{u'A', false}, KeyCase{u'/', false}, KeyCase{u':', false},
-                                         KeyCase{0x16, false}, KeyCase{0x1B, false}, KeyCase{0xFF11, false}));
+                                         KeyCase{0x16, false}, KeyCase{0x1B, false}, KeyCase{0xFF21, false},
+                                         KeyCase{0xFF0D, false}, KeyCase{0x3002, false}));
 
 TEST_F(AnswerEntry, TypedTextKeepsOnlyTheAdmittedCharacters) {
   form->Edit30->setFocus();
