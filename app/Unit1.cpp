@@ -134,6 +134,25 @@ void TForm1::CreateControls() {
   setTabOrder(Button3, CheckBox1);
   setTabOrder(CheckBox1, Edit30);
 
+  // Controls carry a name and their hint as description; the displays keep their text as their
+  // name, so a screen reader reads the problem, the time and the log as they change.
+  auto describe = [](QWidget* w, const QString& name) {
+    if (!name.isEmpty()) w->setAccessibleName(name);
+    w->setAccessibleDescription(w->toolTip());
+  };
+  describe(Edit30, QStringLiteral("答え"));
+  describe(Button1, QString());
+  describe(Button2, QString());
+  describe(Button3, QString());
+  describe(CheckBox1, QString());
+  describe(ListBox1, QStringLiteral("結果"));
+  describe(Image1, QStringLiteral("ピクトラ"));
+  Edit1->setAccessibleDescription(QStringLiteral("左の数"));
+  Edit4->setAccessibleDescription(QStringLiteral("演算子"));
+  Edit2->setAccessibleDescription(QStringLiteral("右の数"));
+  Label1->setAccessibleDescription(QStringLiteral("経過時間"));
+  Label6->setAccessibleDescription(QStringLiteral("経過時間のミリ秒"));
+
   Timer1 = new TTimer(this);
   Timer1->setInterval(500);
   Timer2 = new TTimer(this);
