@@ -31,6 +31,8 @@ TForm2::TForm2(HistoryList& history, QWidget* parent)
   ApplyResultGraphSeriesLayout(series1_, series2_);
   series1_.SetParentChart(Chart1);
   series2_.SetParentChart(Chart1);
+  Chart1->setAccessibleName(QStringLiteral("結果グラフ"));
+  Chart1->setAccessibleDescription(QStringLiteral("正解率と所要時間の推移"));
 
   Button1 = new QPushButton(QStringLiteral("閉じる"), this);
   Button1->setGeometry(608, 8, 75, 25);

@@ -48,4 +48,11 @@ TEST_F(DrillHarness, ProblemBoxesExposeTheProblemShown) {
   }
 }
 
+TEST_F(DrillHarness, ResultGraphWindowNamesItsControls) {
+  TForm2 graph(*history);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(graph.Chart1)->text(QAccessible::Name), u"結果グラフ"_qs);
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(graph.Chart1)->text(QAccessible::Description).isEmpty());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(graph.Button1)->text(QAccessible::Name), u"閉じる"_qs);
+}
+
 }  // namespace
