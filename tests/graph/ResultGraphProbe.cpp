@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "graph/Unit2.h"
+#include "history/HistoryText.h"
 #include "history/SummaryLine.h"
+#include "tests/chart/canvas/PixelImage.h"
 
 QByteArray DrillLine(int minutes, int seconds, int millis, int correct) {
   const QByteArray label1 = QByteArray::number(minutes).rightJustified(2, '0') + ':' +
@@ -15,9 +17,7 @@ QByteArray DrillLine(int minutes, int seconds, int millis, int correct) {
 }
 
 QByteArray HistoryText(const QList<QByteArray>& lines) {
-  QByteArray text;
-  for (const QByteArray& line : lines) text += line + "\r\n";
-  return text;
+  return JoinHistoryText(lines);
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -70,10 +70,7 @@ QPoint BackWallSpot(const TForm2& form) {
   return ToQPoint(chart.Canvas().Project(plot.Left + plot.Width() / 4, y, chart.ChartDepth()));
 }
 
-TColor PixelColor(const QImage& image, QPoint p) {
-  const QRgb rgb = image.pixel(p);
-  return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
+TColor PixelColor(const QImage& image, QPoint p) { return PixelAt(image, p.x(), p.y()); }
 
 int CountColor(const QImage& image, const QRect& area, TColor color) {
   int count = 0;
