@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all bootstrap build run test bench fuzz fuzz-build asan clean
+.PHONY: all bootstrap build run install deb test bench fuzz fuzz-build asan clean
 
 all: build
 
@@ -12,6 +12,16 @@ build: bootstrap
 
 run: build
 	./build/pikutora
+
+# The programs, the menu entry, the icons and the AppStream metadata under $(PREFIX), staged
+# under $(DESTDIR) when it is given.
+PREFIX ?= /usr/local
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
+
+# The Debian package, in build/.
+deb: build
+	@cd build && cpack -G DEB
 
 # Every test of the default build, then the unit and widget tests under the sanitizers, then the
 # replay of the fuzz corpora.
