@@ -67,6 +67,7 @@ prefix)
   home=$work/home
   rm -rf "$home" && mkdir -p "$home"
   cp "$prefix/bin/pikutora" "$work/pikutora.real"
+  # shellcheck disable=SC2016  # $HOME is the stand-in's to expand
   printf '#!/bin/sh\npwd > "$HOME/started-in"\n' > "$prefix/bin/pikutora"
   eval "set -- $(entry_value "$prefix/share/applications/$id.desktop" Exec)"
   (cd / && HOME=$home "$@") || fail "the Exec line failed"
@@ -79,7 +80,7 @@ deb)
   rm -rf "$out"
   cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
   debs=("$out"/*.deb)
-  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb in $out"
+  if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "cpack made no single .deb in $out"; fi
   dpkg-deb -x "${debs[0]}" "$out/root"
   check_layout "$out/root/usr" /usr/bin/pikutora
   depends=$(dpkg-deb -f "${debs[0]}" Depends)
