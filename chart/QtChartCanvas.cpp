@@ -1,6 +1,7 @@
 #include "chart/QtChartCanvas.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QPolygon>
 #include <QRegion>
 
@@ -27,6 +28,30 @@ Qt::BrushStyle ToQtPattern(TBrushStyle s) {
 
 QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 
+// True when every point lies on one straight line: the polygon has no inside to fill.
+bool Collinear(std::span<const TPoint> points) {
+  const TPoint a = points.front();
+  size_t k = 1;
+  while (k < points.size() && points[k] == a) ++k;
+  if (k == points.size()) return true;
+  const long long dx = points[k].X - a.X, dy = points[k].Y - a.Y;
+  for (size_t i = k + 1; i < points.size(); ++i) {
+    if (dx * (points[i].Y - a.Y) != dy * (points[i].X - a.X)) return false;
+  }
+  return true;
+}
+
+// True when the four points are the corners of a rectangle with horizontal and vertical sides,
+// in either turning order; box is then the pixels a fill covers: Left..Right-1, Top..Bottom-1.
+bool AxisAlignedRectangle(std::span<const TPoint> p, TRect& box) {
+  if (p.size() != 4) return false;
+  const bool rowsFirst = p[0].Y == p[1].Y && p[1].X == p[2].X && p[2].Y == p[3].Y && p[3].X == p[0].X;
+  const bool columnsFirst = p[0].X == p[1].X && p[1].Y == p[2].Y && p[2].X == p[3].X && p[3].Y == p[0].Y;
+  if (!rowsFirst && !columnsFirst) return false;
+  box = {std::min(p[0].X, p[2].X), std::min(p[0].Y, p[2].Y), std::max(p[0].X, p[2].X), std::max(p[0].Y, p[2].Y)};
+  return true;
+}
+
 // The points as QPoints in a buffer that keeps its capacity from call to call.
 const std::vector<QPoint>& ToQPoints(std::span<const TPoint> points, std::vector<QPoint>& buffer) {
   buffer.clear();
@@ -36,9 +61,15 @@ const std::vector<QPoint>& ToQPoints(std::span<const TPoint> points, std::vector
 
 }  // namespace
 
-QtChartCanvas::QtChartCanvas(QPaintDevice* device) : painter_(device) {
+QtChartCanvas::QtChartCanvas(QPaintDevice* device) : painter_(device), direct_(ImagePixels::For(device)) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+ImagePixels* QtChartCanvas::Direct() { return PenMode() == TPenMode::Copy ? direct_.get() : nullptr; }
+
+void QtChartCanvas::SyncDirectClip() {
+  if (direct_) direct_->SetClip(painter_.hasClipping(), painter_.clipRegion());
 }
 
 QtChartCanvas::~QtChartCanvas() = default;
@@ -125,6 +156,11 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
   for (size_t i = 0; i + 1 < points.size(); ++i) AddSegmentPixels(points[i], points[i + 1]);
   if (closed) AddSegmentPixels(points.back(), points.front());
   QColor colour = ToQColor(Pen().Color);
+  if (ImagePixels* direct = Direct()) {
+    direct->FillRects(runs_, colour.rgb());
+    direct->SetPixels(pixels_, colour.rgb());
+    return;
+  }
   if (!runs_.empty()) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour);
@@ -155,10 +191,16 @@ void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
   ApplyPenMode();
   if (Brush().Style != TBrushStyle::Clear) {
-    ApplyBrush();
-    painter_.setPen(Qt::NoPen);
-    const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
-    painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
+    ApplyBrush();  // also for a polygon without an inside: text drawn next paints its background with it
+    ImagePixels* direct = Brush().Style == TBrushStyle::Solid ? Direct() : nullptr;
+    TRect box;
+    if (direct != nullptr && AxisAlignedRectangle(points, box)) {
+      direct->FillRect(ToQRect(box), ToQColor(Brush().Color).rgb());
+    } else if (!Collinear(points)) {
+      painter_.setPen(Qt::NoPen);
+      const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
+      painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
+    }
   }
   StrokePath(points, true);
 }
@@ -182,7 +224,12 @@ void QtChartCanvas::Rectangle(const TRect& r) {
 void QtChartCanvas::FillRect(const TRect& r) {
   if (r.IsEmpty() || Brush().Style == TBrushStyle::Clear) return;
   ApplyPenMode();
-  ApplyBrush();
+  ApplyBrush();  // text drawn next paints its background with the painter's
+  ImagePixels* direct = Direct();
+  if (direct != nullptr && Brush().Style == TBrushStyle::Solid) {
+    direct->FillRect(ToQRect(r), ToQColor(Brush().Color).rgb());
+    return;
+  }
   painter_.setPen(Qt::NoPen);
   painter_.drawRect(ToQRect(r));
 }
@@ -237,14 +284,19 @@ void QtChartCanvas::ClipPolygon(std::span<const TPoint> points) {
   QPolygon poly(static_cast<qsizetype>(q.size()));
   for (qsizetype i = 0; i < poly.size(); ++i) poly[i] = q[static_cast<size_t>(i)];
   painter_.setClipRegion(QRegion(poly, Qt::OddEvenFill), Qt::ReplaceClip);
+  SyncDirectClip();
 }
 
 void QtChartCanvas::ClipRectangle(const TRect& r) {
   painter_.setClipRect(ToQRect(r), painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  SyncDirectClip();
 }
 
 // Clearing the region through NoClip (not setClipping(false)) lets a later ReplaceClip take effect again.
-void QtChartCanvas::Unclip() { painter_.setClipRegion(QRegion(), Qt::NoClip); }
+void QtChartCanvas::Unclip() {
+  painter_.setClipRegion(QRegion(), Qt::NoClip);
+  SyncDirectClip();
+}
 
 void QtChartCanvas::DrawImage(int x, int y, const QImage& image) {
   painter_.setCompositionMode(QPainter::CompositionMode_Source);

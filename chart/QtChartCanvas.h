@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/ChartCanvas.h"
+#include "chart/ImagePixels.h"
 
 class QtChartCanvas : public ChartCanvas {
  public:
@@ -47,8 +48,14 @@ class QtChartCanvas : public ChartCanvas {
   void StrokePath(std::span<const TPoint> points, bool closed);
   // The Qt font of the canvas font (cached while the canvas font stays the same).
   const QFont& CurrentQFont();
+  // The direct pixel writer when the pixels of the current pen mode can be set without the
+  // painter (an image device, copy mode); null otherwise.
+  ImagePixels* Direct();
+  // Hands the painter's clip to the direct pixel writer.
+  void SyncDirectClip();
 
   QPainter painter_;
+  std::unique_ptr<ImagePixels> direct_;
   std::vector<QPoint> qpoints_;  // scratch for point lists, reused from call to call
   std::vector<QPoint> pixels_;   // scratch for the single pixels of a thin outline
   std::vector<QRect> runs_;      // scratch for its horizontal and vertical runs

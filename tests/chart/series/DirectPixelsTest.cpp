@@ -1,0 +1,65 @@
+// The repaint into the off-screen bitmap sets thin outlines and solid rectangles straight in the
+// image's memory and leaves out the fill of polygons without an inside. Drawn through the
+// painter alone (a pixmap, which the canvas cannot write into directly), every primitive goes
+// the long way; both pictures must be the same pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+#include <QRandomGenerator>
+
+#include "chart/QtChartCanvas.h"
+#include "tests/chart/series/ResultGraphFixture.h"
+
+namespace {
+
+struct PictureCase {
+  const char* name;
+  int drills;
+  double fromDrill, toDrill;  // the bottom axis range shown; from > to keeps it automatic
+};
+
+class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
+  const PictureCase& c = GetParam();
+  ResultGraph g;
+  g.chart.resize(601, 449);
+  QRandomGenerator random(20261208u + unsigned(c.drills));
+  for (int i = 0; i < c.drills; ++i) g.Add(random.bounded(101), 60 + random.bounded(300));
+  if (c.fromDrill <= c.toDrill) {
+    g.chart.BottomAxis()->SetAutomatic(false);
+    g.chart.BottomAxis()->SetMaximum(c.toDrill);
+    g.chart.BottomAxis()->SetMinimum(c.fromDrill);
+  }
+
+  g.chart.Canvas().SetBuffered(true);
+  const QImage direct = g.chart.RenderToImage().copy();
+
+  g.chart.Canvas().SetBuffered(false);
+  QPixmap pixmap(601, 449);
+  pixmap.fill(Qt::white);
+  {
+    QtChartCanvas painterOnly(&pixmap);
+    g.chart.Draw(&painterOnly, {0, 0, 601, 449});
+  }
+  const QImage reference = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+
+  ASSERT_EQ(direct.size(), reference.size());
+  int differing = 0;
+  QPoint first(-1, -1);
+  for (int y = 0; y < direct.height(); ++y)
+    for (int x = 0; x < direct.width(); ++x)
+      if ((direct.pixel(x, y) & 0xFFFFFF) != (reference.pixel(x, y) & 0xFFFFFF) && differing++ == 0) first = {x, y};
+  EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, DirectPixelsTest,
+    ::testing::Values(PictureCase{"Empty", 0, 1, 0}, PictureCase{"SevenWideBars", 7, 1, 0},
+                      PictureCase{"Hundred", 100, 1, 0}, PictureCase{"Thousand", 1000, 1, 0},
+                      PictureCase{"TenThousand", 10000, 1, 0},
+                      // Zoomed in: bars and ribbon cut off at the plot's sides by the clip.
+                      PictureCase{"ZoomedIntoThirty", 300, 100.5, 130.5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
