@@ -53,6 +53,9 @@ QString ResolvedTargetPath(const QString& path) {
 void ReplaceFileContent(const QString& path, const QByteArray& content, const QString& errorPath) {
   const QString target = ResolvedTargetPath(path);
   const QFileInfo info(target);
+  // A link that still is one after following the chain is a loop: QSaveFile would put a regular
+  // file in its place.
+  if (info.isSymLink()) Fail(errorPath, ELOOP);
   // QSaveFile refuses these two cases with texts of its own; the system's texts say the same.
   if (info.isDir()) Fail(errorPath, EISDIR);
   if (info.exists() && ::access(QFile::encodeName(target).constData(), W_OK) != 0) Fail(errorPath, errno);

@@ -9,8 +9,9 @@
 QString ResolvedTargetPath(const QString& path);
 
 // Writes content to a temporary file beside the target, flushes it to disk and renames it over
-// the target, which keeps its mode. Throws FileCreateError naming errorPath when any step fails;
-// the old content is then still in place byte for byte.
+// the target, which keeps its mode. Throws FileCreateError naming errorPath when any step fails,
+// and for a chain of links without an end (a loop); the old content, and the link, are
+// then still in place byte for byte.
 void ReplaceFileContent(const QString& path, const QByteArray& content, const QString& errorPath);
 
 // Flushes the entries of the target's directory to disk, so that a rename made by

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -14,17 +13,8 @@
 
 namespace {
 
-struct ProgramRun {
-  int exitCode = -1;
-  QString err;
-};
-
 ProgramRun RunGraph(const QStringList& args, const QString& directory) {
-  QProcess p;
-  p.setWorkingDirectory(directory);
-  p.start(QStringLiteral(PIKUTORA_GRAPH), args);
-  if (!p.waitForFinished(30000)) return {};
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
+  return RunProgram(QStringLiteral(PIKUTORA_GRAPH), args, directory);
 }
 
 struct FileCase {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QProcess>
 #include <algorithm>
 
 #include "graph/Unit2.h"
@@ -23,6 +24,16 @@ QByteArray HistoryText(const QList<QByteArray>& lines) {
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+}
+
+ProgramRun RunProgram(const QString& program, const QStringList& args, const QString& directory,
+                      const std::function<void()>& childSetUp) {
+  QProcess p;
+  p.setWorkingDirectory(directory);
+  if (childSetUp) p.setChildProcessModifier(childSetUp);
+  p.start(program, args);
+  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
+  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 namespace {

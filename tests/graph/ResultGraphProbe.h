@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 #include "platform/Color.h"
 
@@ -16,6 +18,16 @@ QByteArray DrillLine(int minutes, int seconds, int millis, int correct);
 // The lines, each ended by CR LF.
 QByteArray HistoryText(const QList<QByteArray>& lines);
 void WriteFile(const QString& path, const QByteArray& bytes);
+
+// How a run of a program ended: its exit code (-1 when it crashed or did not end in a minute)
+// and what it wrote to stderr.
+struct ProgramRun {
+  int exitCode = -1;
+  QString err;
+};
+// Runs program with args in directory; childSetUp, when given, runs in the child first.
+ProgramRun RunProgram(const QString& program, const QStringList& args, const QString& directory,
+                      const std::function<void()>& childSetUp = {});
 
 // Screen pixels of the last repaint of form's chart.
 // Centre of the front face of the bar of point index, and a pixel just above that face.
