@@ -9,6 +9,7 @@ presses Start through accessibility actions, then reads each problem from the tr
 answer with xdotool and waits for the log line. Afterwards HIST.DAT must hold the old line and
 a new one with rate 100. Exits 77 (skipped) when the accessibility bus cannot be started at all.
 """
+import ctypes
 import os
 import shutil
 import signal
@@ -78,6 +79,7 @@ def start_buses(procs):
         import gi
         gi.require_version("Atspi", "2.0")
         from gi.repository import Gio, GLib
+        import pyatspi  # noqa: F401  (it connects to the buses named in the environment)
     except (ImportError, ValueError) as e:
         raise Skip(f"the accessibility bindings are missing: {e}")
     procs.start([LAUNCHER, "--launch-immediately"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -130,6 +132,13 @@ def press(*keys):
 def run(binary):
     if not os.environ.get("DISPLAY"):
         raise Failure("no X display (run under xvfb-run)")
+    # An X server without -noreset resets whenever its last client leaves and refuses connections
+    # while it does; the bus launcher and xdotool come and go. Holding a connection for the whole
+    # test keeps the server up for the program.
+    libx11 = ctypes.CDLL("libX11.so.6")
+    libx11.XOpenDisplay.restype = ctypes.c_void_p
+    if not libx11.XOpenDisplay(None):
+        raise Failure(f"the X display {os.environ['DISPLAY']} does not answer")
     procs = Processes()
     work = tempfile.mkdtemp()
     try:
