@@ -1,6 +1,5 @@
 #include "history/HistoryList.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "history/DurableFileWriter.h"
@@ -8,37 +7,51 @@
 #include "history/HistoryLock.h"
 #include "history/HistoryText.h"
 
+namespace {
+
+// Whether the first count lines of a and b are the same; both have at least count lines.
+bool SameFirstLines(const HistoryLines& a, const HistoryLines& b, qsizetype count) {
+  for (qsizetype i = 0; i < count; ++i) {
+    if (a.at(i) != b.at(i)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 HistoryList::HistoryList(QString path) : path_(std::move(path)) {}
 
 void HistoryList::Load() {
-  lines_.clear();
+  lines_ = HistoryLines();
   known_ = 0;
-  const HistoryFileContent file = ReadHistoryFile(path_);
+  HistoryFileContent file = ReadHistoryFile(path_);
   if (!file.ErrorText.isEmpty()) throw FileOpenError(path_, file.ErrorText);
-  lines_ = SplitHistoryText(file.Bytes);
+  // The lines take over the bytes as read: holding a second reference would make the first
+  // append copy the whole buffer.
+  lines_ = SplitHistoryText(std::move(file.Bytes));
   known_ = lines_.size();
 }
 
-void HistoryList::AppendAndSave(const QByteArray& line) {
+void HistoryList::AppendAndSave(QByteArrayView line) {
   lines_.append(line);
   const QString target = ResolvedTargetPath(path_);
   const HistoryLock lock(target, path_);
-  const HistoryFileContent file = ReadHistoryFile(path_);
+  HistoryFileContent file = ReadHistoryFile(path_);
   if (!file.ErrorText.isEmpty()) throw FileCreateError(path_, file.ErrorText);
   RemoveStrayTemporaries(target, file.Bytes);
+  const QByteArray tail = IgnoredTail(file.Bytes).toByteArray();
 
-  QList<QByteArray> onDisk = SplitHistoryText(file.Bytes);
+  HistoryLines onDisk = SplitHistoryText(std::move(file.Bytes));
   // Copies of this program only ever append: when the file still starts with what this copy
   // last read or wrote, the rest are other copies' drills and go before this copy's unsaved ones.
   // Otherwise something else rewrote the file, and this copy's list replaces it as a whole.
-  const auto knownEnd = lines_.cbegin() + known_;
-  if (onDisk.size() >= known_ && std::equal(lines_.cbegin(), knownEnd, onDisk.cbegin())) {
-    const qsizetype unsaved = lines_.size() - known_;
-    known_ = onDisk.size();
-    onDisk.append(lines_.sliced(lines_.size() - unsaved));
+  if (onDisk.size() >= known_ && SameFirstLines(lines_, onDisk, known_)) {
+    const qsizetype onDiskCount = onDisk.size();
+    for (qsizetype i = known_; i < lines_.size(); ++i) onDisk.append(lines_.at(i));
+    known_ = onDiskCount;
     lines_ = std::move(onDisk);
   }
-  ReplaceFileContent(path_, JoinHistoryText(lines_).append(IgnoredTail(file.Bytes)), path_);
+  ReplaceFileContent(path_, JoinHistoryText(lines_).append(tail), path_);
   // The file now holds the whole list, even if its directory entry is not yet safely on disk.
   known_ = lines_.size();
   SyncTargetDirectory(path_, path_);

@@ -1,10 +1,11 @@
 #pragma once
 // The history in memory: one summary line per finished drill, oldest first, as exact bytes.
-#include <QByteArray>
-#include <QList>
+// The lines stay in the buffer the file was read into.
+#include <QByteArrayView>
 #include <QString>
 
 #include "history/HistoryFile.h"
+#include "history/HistoryLines.h"
 
 class HistoryList {
  public:
@@ -20,15 +21,16 @@ class HistoryList {
   // other running copies appended since this copy last read or wrote it, then writes the whole
   // list durably. On failure throws FileCreateError; the file is unchanged and the line stays in
   // the list, to be written by the next save.
-  void AppendAndSave(const QByteArray& line);
+  void AppendAndSave(QByteArrayView line);
 
-  const QList<QByteArray>& Lines() const { return lines_; }
+  // The lines and views of them are valid until the next Load or AppendAndSave.
+  const HistoryLines& Lines() const { return lines_; }
   qsizetype Count() const { return lines_.size(); }
-  const QByteArray& At(qsizetype index) const { return lines_.at(index); }
+  QByteArrayView At(qsizetype index) const { return lines_.at(index); }
   const QString& Path() const { return path_; }
 
  private:
   QString path_;
-  QList<QByteArray> lines_;  // what is on disk as far as this copy knows, then the unsaved lines
-  qsizetype known_ = 0;      // how many leading lines of lines_ this copy last read or wrote
+  HistoryLines lines_;   // what is on disk as far as this copy knows, then the unsaved lines
+  qsizetype known_ = 0;  // how many leading lines of lines_ this copy last read or wrote
 };

@@ -1,18 +1,21 @@
 #include "history/HistoryText.h"
 
-QList<QByteArray> SplitHistoryText(QByteArrayView text) {
-  QList<QByteArray> lines;
+#include <utility>
+
+HistoryLines SplitHistoryText(QByteArray text) {
+  QList<LineSpan> spans;
+  const char* bytes = text.constData();
   const qsizetype size = text.size();
   qsizetype pos = 0;
-  while (pos < size && text[pos] != '\0') {
+  while (pos < size && bytes[pos] != '\0') {
     qsizetype end = pos;
-    while (end < size && text[end] != '\r' && text[end] != '\n' && text[end] != '\0') ++end;
-    lines.append(text.sliced(pos, end - pos).toByteArray());
+    while (end < size && bytes[end] != '\r' && bytes[end] != '\n' && bytes[end] != '\0') ++end;
+    spans.append({pos, end - pos});
     pos = end;
-    if (pos < size && text[pos] == '\r') ++pos;
-    if (pos < size && text[pos] == '\n') ++pos;
+    if (pos < size && bytes[pos] == '\r') ++pos;
+    if (pos < size && bytes[pos] == '\n') ++pos;
   }
-  return lines;
+  return HistoryLines(std::move(text), std::move(spans));
 }
 
 QByteArrayView IgnoredTail(QByteArrayView text) {
@@ -20,13 +23,13 @@ QByteArrayView IgnoredTail(QByteArrayView text) {
   return zero < 0 ? QByteArrayView() : text.sliced(zero);
 }
 
-QByteArray JoinHistoryText(const QList<QByteArray>& lines) {
+QByteArray JoinHistoryText(const HistoryLines& lines) {
   qsizetype size = 0;
-  for (const QByteArray& line : lines) size += line.size() + 2;
+  for (qsizetype i = 0; i < lines.size(); ++i) size += lines.at(i).size() + 2;
   QByteArray text;
   text.reserve(size);
-  for (const QByteArray& line : lines) {
-    text.append(line);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    text.append(lines.at(i));
     text.append("\r\n", 2);
   }
   return text;

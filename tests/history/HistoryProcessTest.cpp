@@ -130,7 +130,7 @@ TEST(HistoryKill, NeverLeavesATornFile) {
     ASSERT_TRUE(now.startsWith(expected)) << "kill " << i << " changed earlier lines";
     const QByteArray added = now.mid(expected.size());
     ASSERT_TRUE(added.isEmpty() || added.endsWith("\r\n")) << "kill " << i << " left a torn line";
-    const QList<QByteArray> lines = SplitHistoryText(added);
+    const QList<QByteArray> lines = ToList(SplitHistoryText(added));
     ASSERT_TRUE(AreDrillsInOrder(lines, "K" + QByteArray::number(i)));
     ASSERT_EQ(JoinHistoryText(lines), added);
     killsAfterASave += !lines.isEmpty();
@@ -162,7 +162,7 @@ TEST(HistoryCopies, FourCopiesKeepEveryDrill) {
     ASSERT_TRUE(child->waitForFinished(120000));
     EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardError().toStdString();
   }
-  const QList<QByteArray> lines = SplitHistoryText(ReadBytes(dir.HistoryPath()));
+  const QList<QByteArray> lines = ToList(SplitHistoryText(ReadBytes(dir.HistoryPath())));
   EXPECT_EQ(lines.size(), 1200);
   EXPECT_EQ(QSet<QByteArray>(lines.cbegin(), lines.cend()).size(), 1200);
   for (int k = 0; k < 4; ++k) {

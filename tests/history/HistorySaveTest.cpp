@@ -19,7 +19,7 @@ namespace {
 
 const QByteArray kOld = "old line one\r\nold line two\r\n";
 
-QList<QByteArray> SplitLines(const QByteArray& text) { return SplitHistoryText(text); }
+QList<QByteArray> SplitLines(const QByteArray& text) { return ToList(SplitHistoryText(text)); }
 
 QString CreateMessage(const QString& path, const char* systemText) {
   return QStringLiteral("ファイル \"%1\". %2 を作成できません").arg(path, QString::fromUtf8(systemText));

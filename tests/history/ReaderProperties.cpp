@@ -21,9 +21,10 @@ QList<QByteArray> ExpectedLines(QByteArrayView input) {
 }  // namespace
 
 std::string CheckReaderProperties(QByteArrayView input) {
-  const QList<QByteArray> lines = SplitHistoryText(input);
+  const HistoryLines lines = SplitHistoryText(input.toByteArray());
   if (lines != ExpectedLines(input)) return "lines differ from the expected split";
-  for (const QByteArray& line : lines) {
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QByteArrayView line = lines.at(i);
     if (line.contains('\r') || line.contains('\n') || line.contains('\0')) return "a line holds a line end";
   }
   const QByteArray written = JoinHistoryText(lines);

@@ -66,3 +66,18 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     throw std::runtime_error("cannot write " + path.toStdString());
   }
 }
+
+QList<QByteArray> ToList(const HistoryLines& lines) {
+  QList<QByteArray> list;
+  for (qsizetype i = 0; i < lines.size(); ++i) list.append(lines.at(i).toByteArray());
+  return list;
+}
+
+void PrintTo(const HistoryLines& lines, std::ostream* os) {
+  *os << '{';
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (i > 0) *os << ", ";
+    PrintTo(lines.at(i), os);
+  }
+  *os << '}';
+}

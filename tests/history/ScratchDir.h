@@ -2,10 +2,14 @@
 // Scratch directories for the history tests: a plain temporary directory, or a small tmpfs of
 // its own (full-disk and read-only cases) when the process may mount one.
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
+
+#include "history/HistoryLines.h"
 
 class ScratchDir {
  public:
@@ -39,3 +43,8 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 // Readable failure output for Qt strings and byte strings.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(QByteArrayView bytes, std::ostream* os) { PrintTo(bytes.toByteArray(), os); }
+void PrintTo(const HistoryLines& lines, std::ostream* os);
+
+// The lines as a list of their own, for the list's algorithms.
+QList<QByteArray> ToList(const HistoryLines& lines);
