@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 
 #include "drill/DrillText.h"
 #include "drill/Problem.h"
@@ -176,6 +177,26 @@ void TForm1::FormCreate() {
   Button1->setFocus(Qt::OtherFocusReason);
 }
 
+void TForm1::RunOnceDrawn(std::function<void()> work) {
+  startupWork_ = std::move(work);
+  update();  // a window that has drawn already draws once more
+}
+
+void TForm1::RunStartupWork() {
+  if (!startupWork_) return;
+  // Taken out first, so that events the work processes cannot run it a second time.
+  std::function<void()> work = std::move(startupWork_);
+  startupWork_ = nullptr;
+  work();
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // The window is painted before its controls and the frame is put on screen after them; a
+  // zero timer fires once that is done.
+  if (startupWork_) QTimer::singleShot(0, this, [this] { RunStartupWork(); });
+}
+
 void TForm1::SetLabel1(const QByteArray& text) {
   Label1->setText(DecodeCp932(text));
   Label1->resize(Label1->sizeHint().width(), Label1->height());
@@ -184,6 +205,7 @@ void TForm1::SetLabel1(const QByteArray& text) {
 void TForm1::Button1Click() {
   // A drill already running keeps the window; a second Start does not nest another.
   if (drillRunning_) return;
+  RunStartupWork();
   drillRunning_ = true;
   struct Running {
     bool& flag;
@@ -278,6 +300,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
+  RunStartupWork();
   if (Form2 != nullptr) Form2->ShowModal();
   Button1->setFocus(Qt::OtherFocusReason);
 }

@@ -6,6 +6,7 @@
 //   Label2->Tag   expected answer           Edit30->Tag   answered flag (99 when given)
 //   Button2->Tag  quit flag (99 when set)
 #include <QWidget>
+#include <functional>
 
 #include "app/TAlignedEdit.h"
 #include "app/TListBox.h"
@@ -24,6 +25,9 @@ class TForm1 : public QWidget {
   static uint32_t CreateParams(uint32_t style, const OsVersion& os) { return WindowClassStyle(style, os); }
 
   void FormCreate();
+  // Start-up work that the first frame does not need: it runs once, right after the window has
+  // drawn its first frame, or before a drill starts or the graph opens, whichever comes first.
+  void RunOnceDrawn(std::function<void()> work);
   void Button1Click();
   void Button2Click();
   void Button3Click();
@@ -58,6 +62,7 @@ class TForm1 : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -67,8 +72,11 @@ class TForm1 : public QWidget {
   // Builds the summary line of the finished drill, puts it into the log and the history.
   void StoreSummary();
   void SetLabel1(const QByteArray& text);
+  // Runs the start-up work if it has not run yet.
+  void RunStartupWork();
 
   HistoryList& history_;
+  std::function<void()> startupWork_;
   DateTimeSeparators separators_;
   int correctCount_ = 0;
   bool drillRunning_ = false;

@@ -1,16 +1,20 @@
 #include <QApplication>
 
+#include "app/FontConfigPreload.h"
 #include "app/Unit1.h"
 #include "graph/Unit2.h"
 #include "history/HistoryList.h"
 #include "platform/ErrorBox.h"
 
 int main(int argc, char** argv) {
+  FontConfigPreload fonts;  // read while the application connects to the display
   QApplication app(argc, argv);
+  fonts.Wait();
   HistoryList history;
   TForm1 form1(history);  // shows itself before the graph window is created
   TForm2 form2(history);  // hidden; its history list is the one the main window appends to
   form1.Form2 = &form2;
-  RunHandler([&] { form2.FormCreate(); });
+  // The history is read once the window's first frame is on screen, and before any drill.
+  form1.RunOnceDrawn([&] { RunHandler([&] { form2.FormCreate(); }); });
   return app.exec();
 }

@@ -175,4 +175,59 @@ TEST_F(DrillLoop, NextDrillEmptiesTheLogAndAppendsToTheHistory) {
   EXPECT_EQ(Line(0).mid(9, 9), "01:10.000");
 }
 
+// The start-up work the window is handed (the program's history load) runs once: after the first
+// frame, or before the drill or the graph when Start or Graph is pressed ahead of that frame; never
+// while a problem waits, where its time would count as the problem's.
+enum class Trigger { FirstFrame, Start, Graph };
+
+class StartupWork : public DrillHarness, public testing::WithParamInterface<Trigger> {};
+
+TEST_P(StartupWork, RunsOnceAndBeforeTheFirstDrillOrGraph) {
+  QFile file(dir.filePath(QStringLiteral("HIST.DAT")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("old line\r\n");
+  file.close();
+  int runs = 0;
+  bool problemShown = false;
+  form->RunOnceDrawn([&] {
+    ++runs;
+    problemShown = !form->Edit1->text().isEmpty();
+    history->Load();
+  });
+  switch (GetParam()) {
+    case Trigger::FirstFrame:
+      for (int i = 0; i < 100 && runs == 0; ++i) QTest::qWait(10);
+      break;
+    case Trigger::Start: {
+      qsizetype loadedAtFirstProblem = -1;
+      Then([&] {
+        loadedAtFirstProblem = history->Count();
+        form->Button2->click();
+      });
+      RunDrill();
+      EXPECT_EQ(loadedAtFirstProblem, 1);
+      break;
+    }
+    case Trigger::Graph:
+      form->Button3->click();
+      EXPECT_EQ(history->Count(), 1);
+      break;
+  }
+  EXPECT_EQ(runs, 1);
+  EXPECT_FALSE(problemShown);
+  // Later frames and presses do not run it again.
+  form->update();
+  QTest::qWait(20);
+  form->Button3->click();
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(history->Count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Triggers, StartupWork, testing::Values(Trigger::FirstFrame, Trigger::Start, Trigger::Graph),
+                         [](const testing::TestParamInfo<Trigger>& info) {
+                           return std::string(info.param == Trigger::FirstFrame ? "FirstFrame"
+                                              : info.param == Trigger::Start    ? "Start"
+                                                                                : "Graph");
+                         });
+
 }  // namespace
