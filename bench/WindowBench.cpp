@@ -1,6 +1,7 @@
 // The program as a user starts it, on an X display (run under xvfb-run, without a window manager):
-// - start-up: from exec to the main window mapped, for the program with a 10,000-line HIST.DAT in
-//   its working directory and for the floor program (one plain window);
+// - start-up: from exec to the main window mapped and its first frame drawn, for the program with
+//   a 10,000-line HIST.DAT in its working directory and for the floor program (one plain window);
+//   the counter map_ms is the time to the map alone;
 // - the drill's wait: the share of one core the program uses over 5 s of a drill waiting for an
 //   answer (Start clicked with xdotool, nothing typed).
 //   bench_window --floor=PATH [--program=PATH] [google benchmark flags]
@@ -10,6 +11,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstring>
 #include <stdexcept>
@@ -30,13 +32,16 @@ constexpr std::chrono::milliseconds kTimeout{10000};
 void TimeStartUp(benchmark::State& state, const std::string& program, const std::string& directory) {
   try {
     X11Launcher launcher;
+    double mapMs = 0;
     for (auto _ : state) {
       const std::chrono::nanoseconds took = launcher.StartAndWaitForWindow(program, directory, kTimeout);
       state.SetIterationTime(std::chrono::duration<double>(took).count());
+      mapMs += std::chrono::duration<double, std::milli>(launcher.MapTime()).count();
       state.PauseTiming();
       launcher.Stop();
       state.ResumeTiming();
     }
+    state.counters["map_ms"] = benchmark::Counter(mapMs, benchmark::Counter::kAvgIterations);
   } catch (const std::runtime_error& error) {
     state.SkipWithError(error.what());
   }
@@ -85,9 +90,12 @@ void TimeDrillWait(benchmark::State& state, const std::string& program, const st
   }
 }
 
-std::string FlagValue(const char* arg, const char* name) {
+// The value of a --name=PATH flag as an absolute path, as the programs are started in another
+// directory; empty when arg is not that flag.
+std::string PathFlag(const char* arg, const char* name) {
   const size_t length = std::strlen(name);
-  return std::strncmp(arg, name, length) == 0 ? std::string(arg + length) : std::string();
+  if (std::strncmp(arg, name, length) != 0 || arg[length] == 0) return std::string();
+  return QFileInfo(QString::fromLocal8Bit(arg + length)).absoluteFilePath().toStdString();
 }
 
 void Register(const char* name, const std::string& program, const std::string& directory) {
@@ -103,9 +111,9 @@ int main(int argc, char** argv) {
   std::string floor, program;
   std::vector<char*> rest;
   for (int i = 0; i < argc; ++i) {
-    if (std::string v = FlagValue(argv[i], "--floor="); !v.empty())
+    if (std::string v = PathFlag(argv[i], "--floor="); !v.empty())
       floor = v;
-    else if (std::string w = FlagValue(argv[i], "--program="); !w.empty())
+    else if (std::string w = PathFlag(argv[i], "--program="); !w.empty())
       program = w;
     else
       rest.push_back(argv[i]);

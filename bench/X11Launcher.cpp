@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -27,11 +28,20 @@ X11Launcher::X11Launcher() : display_(OpenDisplay()) {
   // Without a window manager, mapping a top-level window reports MapNotify to the root's
   // substructure listeners.
   XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+  // Drawing into any window on the screen is reported as damage to the root, rectangle by
+  // rectangle; a program's first drawing after its map is its first frame.
+  int damageErrorBase = 0;
+  if (!XDamageQueryExtension(display_, &damageEventBase_, &damageErrorBase)) {
+    XCloseDisplay(display_);
+    throw std::runtime_error("the X display has no DAMAGE extension");
+  }
+  damage_ = XDamageCreate(display_, DefaultRootWindow(display_), XDamageReportRawRectangles);
   XSync(display_, False);
 }
 
 X11Launcher::~X11Launcher() {
   Stop();
+  XDamageDestroy(display_, damage_);
   XCloseDisplay(display_);
 }
 
@@ -54,6 +64,7 @@ std::chrono::nanoseconds X11Launcher::StartAndWaitForWindow(const std::string& p
                                                             std::chrono::milliseconds timeout) {
   using Clock = std::chrono::steady_clock;
   Stop();
+  window_ = 0;
   // Forget the events of earlier runs.
   XSync(display_, True);
   const Clock::time_point start = Clock::now();
@@ -67,14 +78,24 @@ std::chrono::nanoseconds X11Launcher::StartAndWaitForWindow(const std::string& p
   }
   const Clock::time_point deadline = start + timeout;
   pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  XRectangle placed{};  // the mapped window, in root coordinates
   for (;;) {
     while (XPending(display_)) {
       XEvent event;
       XNextEvent(display_, &event);
-      if (event.type == MapNotify && !event.xmap.override_redirect &&
+      if (window_ == 0 && event.type == MapNotify && !event.xmap.override_redirect &&
           WindowPid(event.xmap.window) == pid_) {
+        mapTime_ = Clock::now() - start;
         window_ = event.xmap.window;
-        return Clock::now() - start;
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display_, window_, &attributes);
+        placed = {short(attributes.x), short(attributes.y), (unsigned short)attributes.width,
+                  (unsigned short)attributes.height};
+      } else if (window_ != 0 && event.type == damageEventBase_ + XDamageNotify) {
+        const XRectangle& area = reinterpret_cast<const XDamageNotifyEvent&>(event).area;
+        if (area.x < placed.x + placed.width && placed.x < area.x + area.width &&
+            area.y < placed.y + placed.height && placed.y < area.y + area.height)
+          return Clock::now() - start;
       }
     }
     int status;
@@ -83,7 +104,7 @@ std::chrono::nanoseconds X11Launcher::StartAndWaitForWindow(const std::string& p
       throw std::runtime_error(program + " ended before showing a window");
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) throw std::runtime_error(program + " showed no window in time");
+    if (left.count() <= 0) throw std::runtime_error(program + " drew no window in time");
     // Wake at least every 50 ms to notice a program that dies without a window.
     poll(&connection, 1, int(std::min<long>(left.count(), 50)));
   }
