@@ -5,7 +5,8 @@
 
 class FontConfigPreload {
  public:
-  // Starts reading the configuration.
+  // Starts reading the configuration, unless the program was started with a startup-notification
+  // id in its environment.
   FontConfigPreload();
   // Waits for the reading if Wait has not.
   ~FontConfigPreload();
