@@ -41,6 +41,10 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   void SetView3DWalls(bool value);
   bool ClipPoints() const { return clipPoints_; }
   void SetClipPoints(bool value);
+  // Whether the series leave out the shapes that later shapes paint over entirely (the picture
+  // is the same either way; off, every shape is drawn).
+  bool SkipOverpainted() const { return skipOverpainted_; }
+  void SetSkipOverpainted(bool value) { skipOverpainted_ = value; }
   // Axes drawn before the series (otherwise after them).
   bool AxesFirst() const { return axesFirst_; }
   void SetAxesFirst(bool value);
@@ -95,6 +99,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   bool axisVisible_ = true;
   bool view3DWalls_ = true;
   bool clipPoints_ = true;
+  bool skipOverpainted_ = true;
   bool axesFirst_ = true;
   int maxZOrder_ = 0;
   int seriesDepth_ = 0;

@@ -5,6 +5,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/BarWidth.h"
 #include "chart/ChartException.h"
+#include "chart/OverpaintedShapes.h"
 #include "chart/StoreChanged.h"
 #include "platform/Rounding.h"
 
@@ -181,10 +182,41 @@ int TBarSeries::OriginPixel() const {
 
 void TBarSeries::PaintValues() {
   ComputeBarShift();
+  FindOverpaintedBars();
   TCustomBarSeries::PaintValues();
+  overpainted_.clear();
+}
+
+// Bars of one pixel column standing on one base line: a later bar at least as tall sets every
+// pixel of an earlier one again (its front, side and top cover the earlier box's), provided the
+// outline is a solid one-pixel pen and the fill solid, so that nothing shows through.
+void TBarSeries::FindOverpaintedBars() {
+  overpainted_.clear();
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !BarPen().Visible() || BarPen().Style() != TPenStyle::Solid || BarPen().Width() != 1 ||
+      BarBrush().Style() != TBrushStyle::Solid)
+    return;
+  const bool forward = DrawValuesForward();
+  const int count = VisibleTo - VisibleFrom + 1;
+  std::vector<ColumnShape> shapes(static_cast<size_t>(count));
+  const int origin = OriginPixel();
+  for (int k = 0; k < count; ++k) {
+    const int i = forward ? VisibleFrom + k : VisibleTo - k;
+    ColumnShape& s = shapes[size_t(k)];
+    s.Drawn = ValueColor(i) != clNone;
+    if (!s.Drawn) continue;
+    const int top = CalcYPos(i);
+    s.Column = CalcXPos(i);
+    s.Base = std::max(top, origin);
+    s.From = std::min(top, origin);
+    s.To = s.Base;
+  }
+  const std::vector<char> hidden = OverpaintedShapes(shapes);
+  overpainted_.assign(size_t(count), 0);
+  for (int k = 0; k < count; ++k) overpainted_[size_t(forward ? k : count - 1 - k)] = hidden[size_t(k)];
 }
 
 void TBarSeries::PaintValue(int index) {
+  if (!overpainted_.empty() && overpainted_[size_t(index - VisibleFrom)] != 0) return;
   const TColor pc = ValueColor(index);
   if (pc == clNone) return;
   NormalBarColor = pc;

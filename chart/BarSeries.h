@@ -4,6 +4,7 @@
 #include "chart/ChartBrush.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
+#include <vector>
 
 enum TBarStyle { bsRectangle };
 
@@ -122,4 +123,7 @@ class TBarSeries : public TCustomBarSeries {
   // Pixels from a point's X pixel to its bar's left edge, for the current paint.
   int barShift_ = 0;
   void ComputeBarShift();
+  // Marks, during a paint, the visible bars that later bars paint over entirely.
+  void FindOverpaintedBars();
+  std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every bar is drawn
 };

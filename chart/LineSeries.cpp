@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/AxisPanel.h"
+#include "chart/OverpaintedShapes.h"
 #include "chart/StoreChanged.h"
 
 namespace {
@@ -51,7 +52,40 @@ void TCustomSeries::PaintValues() {
     const TPoint back = canvas3D.Project(0, 0, ZBack);
     if (back.X != front.X) SlopeLimit = static_cast<double>(front.Y - back.Y) / (back.X - front.X);
   }
+  FindOverpaintedPieces();
   TChartSeries::PaintValues();
+  overpainted_.clear();
+}
+
+// Where the line runs up and down within one pixel column, its pieces there are bands of that
+// column, and the pieces after one of them cover one stretch of rows: a piece inside that stretch
+// is painted over entirely, given a solid one-pixel outline and a solid fill. Only pieces between
+// two drawable, coloured neighbours count; anything else ends the column's run.
+void TCustomSeries::FindOverpaintedPieces() {
+  overpainted_.clear();
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() || !linePen_.Visible() ||
+      linePen_.Style() != TPenStyle::Solid || linePen_.Width() != 1 || lineBrush_.Style() != TBrushStyle::Solid)
+    return;
+  const int count = VisibleTo - VisibleFrom + 1;
+  std::vector<ColumnShape> shapes(static_cast<size_t>(count));
+  TPoint prev{};
+  bool prevDrawn = false;
+  for (int k = 0; k < count; ++k) {
+    const int i = VisibleFrom + k;
+    const TPoint p{CalcXPos(i), CalcYPos(i)};
+    const bool drawn = Drawable(p) && ValueColor(i) != clNone;
+    ColumnShape& s = shapes[size_t(k)];
+    if (k > 0 && drawn && prevDrawn && p == prev) {
+      s.Drawn = false;  // a piece of no length is not drawn
+    } else if (k > 0 && drawn && prevDrawn && p.X == prev.X) {
+      s.Column = p.X;
+      s.From = std::min(p.Y, prev.Y);
+      s.To = std::max(p.Y, prev.Y);
+    }
+    prev = p;
+    prevDrawn = drawn;
+  }
+  overpainted_ = OverpaintedShapes(shapes);
 }
 
 TPoint TCustomSeries::EdgePoint(int index) const {
@@ -83,7 +117,7 @@ void TCustomSeries::PaintValue(int index) {
       PrevPoint = EdgePoint(index);
       if (!IsNull(index - 1)) DrawSegment(p, pc);
     }
-  } else {
+  } else if (overpainted_.empty() || overpainted_[size_t(index - VisibleFrom)] == 0) {
     DrawSegment(p, pc);
   }
   if (pointer_.Visible() && pc != clNone) DrawPointer(p, pc);

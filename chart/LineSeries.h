@@ -6,6 +6,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
 #include "chart/SeriesPointer.h"
+#include <vector>
 
 class TCustomSeries : public TChartSeries {
  public:
@@ -57,6 +58,9 @@ class TCustomSeries : public TChartSeries {
   bool dark3D_ = true;
   TSeriesPointer pointer_;
   bool prevInside_ = false;  // some point of this paint lay inside the drawable range
+  // Marks, during a paint, the ribbon pieces that later pieces paint over entirely.
+  void FindOverpaintedPieces();
+  std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every piece is drawn
 };
 
 class TLineSeries : public TCustomSeries {

@@ -4,6 +4,7 @@ target_sources(pikutora_chart PRIVATE
   BarWidth.cpp
   ChartValueList.cpp
   LineSeries.cpp
+  OverpaintedShapes.cpp
   ResultGraphSeries.cpp
   SeriesMarks.cpp
   SeriesPointer.cpp

@@ -1,0 +1,23 @@
+#pragma once
+// Which shapes of a series' repaint leave no pixel behind because later shapes of the same
+// column paint over every pixel they set. A shape here is a box or ribbon piece standing in one
+// pixel column: its outline and fill cover the rows From..To of the column's band, and a later
+// shape of the same band covering those rows sets each of those pixels again, whatever is drawn
+// in between. Leaving such a shape out gives the same picture with less drawing.
+#include <span>
+#include <vector>
+
+struct ColumnShape {
+  static constexpr int kNoColumn = -2147483647 - 1;
+  // The band the shape stands in (kNoColumn: a shape of another form, which no later shape is
+  // taken to cover and which ends the band's run); Base tells bands of one column apart.
+  int Column = kNoColumn;
+  int Base = 0;
+  int From = 0, To = 0;  // the rows, From <= To
+  bool Drawn = true;     // false: nothing is drawn for it at all
+};
+
+// For shapes in drawing order: true where a shape is painted over entirely. Within a run of
+// consecutive shapes of one band the rows the later shapes cover must form one stretch: bars
+// standing on one base line, or the pieces of one unbroken line.
+std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes);
