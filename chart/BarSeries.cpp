@@ -188,13 +188,11 @@ void TBarSeries::PaintValues() {
 }
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every
-// pixel of an earlier one again (its front, side and top cover the earlier box's), provided the
-// outline is a solid one-pixel pen and the fill solid, so that nothing shows through.
+// pixel of an earlier one again (its front, side and top cover the earlier box's), provided
+// nothing shows through the later one.
 void TBarSeries::FindOverpaintedBars() {
   overpainted_.clear();
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !BarPen().Visible() || BarPen().Style() != TPenStyle::Solid || BarPen().Width() != 1 ||
-      BarBrush().Style() != TBrushStyle::Solid)
-    return;
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !PaintsOpaquely(BarPen(), BarBrush())) return;
   const bool forward = DrawValuesForward();
   const int count = VisibleTo - VisibleFrom + 1;
   std::vector<ColumnShape> shapes(static_cast<size_t>(count));

@@ -59,12 +59,12 @@ void TCustomSeries::PaintValues() {
 
 // Where the line runs up and down within one pixel column, its pieces there are bands of that
 // column, and the pieces after one of them cover one stretch of rows: a piece inside that stretch
-// is painted over entirely, given a solid one-pixel outline and a solid fill. Only pieces between
+// is painted over entirely when nothing shows through the pieces. Only pieces between
 // two drawable, coloured neighbours count; anything else ends the column's run.
 void TCustomSeries::FindOverpaintedPieces() {
   overpainted_.clear();
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() || !linePen_.Visible() ||
-      linePen_.Style() != TPenStyle::Solid || linePen_.Width() != 1 || lineBrush_.Style() != TBrushStyle::Solid)
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
+      !PaintsOpaquely(linePen_, lineBrush_))
     return;
   const int count = VisibleTo - VisibleFrom + 1;
   std::vector<ColumnShape> shapes(static_cast<size_t>(count));

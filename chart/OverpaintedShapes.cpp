@@ -30,3 +30,8 @@ std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes) {
   }
   return hidden;
 }
+
+bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill) {
+  return outline.Visible() && outline.Style() == TPenStyle::Solid && outline.Width() == 1 &&
+         fill.Style() == TBrushStyle::Solid;
+}

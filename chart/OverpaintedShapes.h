@@ -7,6 +7,9 @@
 #include <span>
 #include <vector>
 
+#include "chart/ChartBrush.h"
+#include "chart/ChartPen.h"
+
 struct ColumnShape {
   static constexpr int kNoColumn = -2147483647 - 1;
   // The band the shape stands in (kNoColumn: a shape of another form, which no later shape is
@@ -21,3 +24,7 @@ struct ColumnShape {
 // consecutive shapes of one band the rows the later shapes cover must form one stretch: bars
 // standing on one base line, or the pieces of one unbroken line.
 std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes);
+
+// Whether shapes drawn with this outline and fill set every pixel they touch opaquely, so that a
+// later shape covering an earlier one's rows hides it: a solid one-pixel outline and a solid fill.
+bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill);

@@ -1,9 +1,9 @@
 #include "chart/QtChartCanvas.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QPolygon>
 #include <QRegion>
+#include <algorithm>
 
 namespace {
 
@@ -67,6 +67,12 @@ QtChartCanvas::QtChartCanvas(QPaintDevice* device) : painter_(device), direct_(I
 }
 
 ImagePixels* QtChartCanvas::Direct() { return PenMode() == TPenMode::Copy ? direct_.get() : nullptr; }
+
+bool QtChartCanvas::FillDirect(const TRect& r) {
+  ImagePixels* direct = Brush().Style == TBrushStyle::Solid ? Direct() : nullptr;
+  if (direct != nullptr) direct->FillRect(ToQRect(r), ToQColor(Brush().Color).rgb());
+  return direct != nullptr;
+}
 
 void QtChartCanvas::SyncDirectClip() {
   if (direct_) direct_->SetClip(painter_.hasClipping(), painter_.clipRegion());
@@ -192,11 +198,9 @@ void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   ApplyPenMode();
   if (Brush().Style != TBrushStyle::Clear) {
     ApplyBrush();  // also for a polygon without an inside: text drawn next paints its background with it
-    ImagePixels* direct = Brush().Style == TBrushStyle::Solid ? Direct() : nullptr;
     TRect box;
-    if (direct != nullptr && AxisAlignedRectangle(points, box)) {
-      direct->FillRect(ToQRect(box), ToQColor(Brush().Color).rgb());
-    } else if (!Collinear(points)) {
+    const bool filled = AxisAlignedRectangle(points, box) && FillDirect(box);
+    if (!filled && !Collinear(points)) {
       painter_.setPen(Qt::NoPen);
       const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
       painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
@@ -225,11 +229,7 @@ void QtChartCanvas::FillRect(const TRect& r) {
   if (r.IsEmpty() || Brush().Style == TBrushStyle::Clear) return;
   ApplyPenMode();
   ApplyBrush();  // text drawn next paints its background with the painter's
-  ImagePixels* direct = Direct();
-  if (direct != nullptr && Brush().Style == TBrushStyle::Solid) {
-    direct->FillRect(ToQRect(r), ToQColor(Brush().Color).rgb());
-    return;
-  }
+  if (FillDirect(r)) return;
   painter_.setPen(Qt::NoPen);
   painter_.drawRect(ToQRect(r));
 }

@@ -51,6 +51,9 @@ class QtChartCanvas : public ChartCanvas {
   // The direct pixel writer when the pixels of the current pen mode can be set without the
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
+  // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
+  // and the direct writer is at hand; false when the painter must fill.
+  bool FillDirect(const TRect& r);
   // Hands the painter's clip to the direct pixel writer.
   void SyncDirectClip();
 
