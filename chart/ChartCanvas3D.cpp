@@ -60,7 +60,7 @@ TRect TChartCanvas3D::BeginRepaint(const TView3DSettings& view, const TRect& cli
       bitmap_.fill(Qt::white);
     }
   }
-  bitmapCanvas_ = std::make_unique<QtChartCanvas>(&bitmap_);
+  bitmapCanvas_ = std::make_unique<QtChartCanvas>(&bitmap_, &texts_);
   target_ = bitmapCanvas_.get();
   return {0, 0, clientRect.Width(), clientRect.Height()};
 }

@@ -13,6 +13,7 @@
 #include <span>
 
 #include "chart/ChartCanvas.h"
+#include "chart/TextCache.h"
 
 class QtChartCanvas;
 
@@ -163,5 +164,6 @@ class TChartCanvas3D {
   TRect clientRect_;
   QImage bitmap_;
   std::unique_ptr<QtChartCanvas> bitmapCanvas_;
+  TextCache texts_;  // the texts the bitmap canvas has measured and drawn, kept between repaints
   TPoint quad_[4];
 };

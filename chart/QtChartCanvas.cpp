@@ -61,7 +61,8 @@ const std::vector<QPoint>& ToQPoints(std::span<const TPoint> points, std::vector
 
 }  // namespace
 
-QtChartCanvas::QtChartCanvas(QPaintDevice* device) : painter_(device), direct_(ImagePixels::For(device)) {
+QtChartCanvas::QtChartCanvas(QPaintDevice* device, TextCache* texts)
+    : painter_(device), direct_(ImagePixels::For(device)), texts_(texts) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
 }
@@ -197,10 +198,10 @@ void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
   ApplyPenMode();
   if (Brush().Style != TBrushStyle::Clear) {
-    ApplyBrush();  // also for a polygon without an inside: text drawn next paints its background with it
     TRect box;
     const bool filled = AxisAlignedRectangle(points, box) && FillDirect(box);
     if (!filled && !Collinear(points)) {
+      ApplyBrush();
       painter_.setPen(Qt::NoPen);
       const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
       painter_.drawPolygon(q.data(), static_cast<int>(q.size()), Qt::OddEvenFill);
@@ -228,8 +229,8 @@ void QtChartCanvas::Rectangle(const TRect& r) {
 void QtChartCanvas::FillRect(const TRect& r) {
   if (r.IsEmpty() || Brush().Style == TBrushStyle::Clear) return;
   ApplyPenMode();
-  ApplyBrush();  // text drawn next paints its background with the painter's
   if (FillDirect(r)) return;
+  ApplyBrush();
   painter_.setPen(Qt::NoPen);
   painter_.drawRect(ToQRect(r));
 }
@@ -244,27 +245,49 @@ const QFont& QtChartCanvas::CurrentQFont() {
     qfont_.setStrikeOut((f.Style & fsStrikeOut) != 0);
     cachedFont_ = f;
     fontValid_ = true;
+    fontTexts_ = texts_ != nullptr ? &texts_->For(f, qfont_) : nullptr;
   }
   return qfont_;
 }
 
+TextCache::FontTexts* QtChartCanvas::CurrentTexts() {
+  CurrentQFont();
+  return fontTexts_;
+}
+
 int QtChartCanvas::TextWidth(const QString& text) {
+  if (TextCache::FontTexts* t = CurrentTexts()) return t->Width(text);
   return QFontMetrics(CurrentQFont()).horizontalAdvance(text);
 }
 
 int QtChartCanvas::TextHeight(const QString&) {
+  if (TextCache::FontTexts* t = CurrentTexts()) return t->Height();
   QFontMetrics fm(CurrentQFont());
   return fm.ascent() + fm.descent();
 }
 
+bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
+  TextCache::FontTexts* t = CurrentTexts();
+  if (t == nullptr || direct_ == nullptr || Font().Escapement != 0) return false;
+  const std::vector<QRect>* pixels = t->Pixels(text);
+  if (pixels == nullptr) return false;
+  if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
+    direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToQColor(BackColor()).rgb());
+  textRuns_.clear();
+  for (const QRect& run : *pixels) textRuns_.push_back(run.translated(left, top));
+  direct_->FillRects(textRuns_, ToQColor(Font().Color).rgb());
+  return true;
+}
+
 void QtChartCanvas::TextOut(int x, int y, const QString& text) {
-  const QFont& font = CurrentQFont();
-  QFontMetrics fm(font);
-  int w = fm.horizontalAdvance(text);
-  int h = fm.ascent() + fm.descent();
+  const int w = TextWidth(text);
+  const int h = TextHeight(text);
   // The text cell's top-left corner relative to the reference point, in the text's own frame.
   int dx = HorizAlign() == THorizAlign::Left ? 0 : HorizAlign() == THorizAlign::Center ? -(w / 2) : -w;
   int dy = VertAlign() == TVertAlign::Top ? 0 : -h;
+  if (TextOutDirect(x + dx, y + dy, text)) return;
+  const QFont& font = CurrentQFont();
+  QFontMetrics fm(font);
 
   painter_.save();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -273,6 +296,9 @@ void QtChartCanvas::TextOut(int x, int y, const QString& text) {
   if (Font().Escapement != 0) painter_.rotate(-Font().Escapement);
   if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
     painter_.fillRect(QRect(dx, dy, w, h), ToQColor(BackColor()));
+  // The background, when there is one, is the rectangle just filled; the painter's own
+  // background mode is whatever the last fill left and must not add another.
+  painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setFont(font);
   painter_.setPen(ToQColor(Font().Color));
   painter_.drawText(dx, dy + fm.ascent(), text);

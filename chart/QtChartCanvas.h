@@ -8,11 +8,13 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/ImagePixels.h"
+#include "chart/TextCache.h"
 
 class QtChartCanvas : public ChartCanvas {
  public:
-  // Begins painting on the device; painting ends when the canvas is destroyed.
-  explicit QtChartCanvas(QPaintDevice* device);
+  // Begins painting on the device; painting ends when the canvas is destroyed. With a text cache
+  // texts are measured once each, and on a 32-bit image their glyph pixels are copied from it.
+  explicit QtChartCanvas(QPaintDevice* device, TextCache* texts = nullptr);
   ~QtChartCanvas() override;
   QtChartCanvas(const QtChartCanvas&) = delete;
   QtChartCanvas& operator=(const QtChartCanvas&) = delete;
@@ -48,6 +50,11 @@ class QtChartCanvas : public ChartCanvas {
   void StrokePath(std::span<const TPoint> points, bool closed);
   // The Qt font of the canvas font (cached while the canvas font stays the same).
   const QFont& CurrentQFont();
+  // The cached texts of the canvas font; null without a cache.
+  TextCache::FontTexts* CurrentTexts();
+  // Sets the text's glyph pixels straight in the image when the cache has them; false when the
+  // painter must draw the text.
+  bool TextOutDirect(int left, int top, const QString& text);
   // The direct pixel writer when the pixels of the current pen mode can be set without the
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
@@ -66,4 +73,7 @@ class QtChartCanvas : public ChartCanvas {
   TCanvasFont cachedFont_;
   QFont qfont_;
   bool fontValid_ = false;
+  TextCache* texts_;
+  TextCache::FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
+  std::vector<QRect> textRuns_;                // scratch for a text's pixels in place
 };

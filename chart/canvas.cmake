@@ -5,4 +5,5 @@ target_sources(pikutora_chart PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ImagePixels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtChartCanvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordingCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextCache.cpp
 )

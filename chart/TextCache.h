@@ -1,0 +1,57 @@
+#pragma once
+// What a repaint learns about its texts, kept from repaint to repaint: each text's width, and the
+// pixels its glyphs set. The chart draws the same few texts again and again (a value mark per
+// bar, the axes' labels); shaping and rasterising them once each saves almost all of their cost.
+// Text is drawn without antialiasing, so a glyph pixel is either set in the pen's colour or left
+// alone, and the set pixels of a text drawn at an integer position are the same wherever it goes.
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+#include "chart/ChartCanvas.h"
+
+class TextCache {
+ public:
+  // The texts of one font.
+  class FontTexts {
+   public:
+    explicit FontTexts(const QFont& font);
+    int Ascent() const { return ascent_; }
+    int Height() const { return height_; }
+    // The horizontal advance of the text.
+    int Width(const QString& text);
+    // The pixels the glyphs set when the text's baseline starts at (0, Ascent()), as runs of one
+    // row each; null when the painter would not set whole pixels only (then it must draw).
+    const std::vector<QRect>* Pixels(const QString& text);
+
+   private:
+    struct Mask {
+      bool Whole = false;
+      std::vector<QRect> Runs;
+    };
+    Mask Rasterise(const QString& text);
+
+    QFont font_;
+    int ascent_, height_;
+    QHash<QString, int> widths_;
+    QHash<QString, Mask> masks_;
+  };
+
+  // The texts of the canvas font (its colour does not matter).
+  FontTexts& For(const TCanvasFont& font, const QFont& qfont);
+
+ private:
+  struct FontKey {
+    QString Name;
+    int Height;
+    unsigned Style;
+    int Escapement;
+    friend bool operator==(const FontKey&, const FontKey&) = default;
+    friend size_t qHash(const FontKey& k, size_t seed = 0) {
+      return qHashMulti(seed, k.Name, k.Height, k.Style, k.Escapement);
+    }
+  };
+  QHash<FontKey, FontTexts> fonts_;
+};
