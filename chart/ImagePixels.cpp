@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// n pixels from p in the colour. Many runs are one pixel: a column of an outline, a sliver of
+// a polygon; the library's fill is set up for long runs.
+inline void FillRun(QRgb* p, int n, QRgb colour) {
+  if (n == 1)
+    *p = colour;
+  else
+    std::fill(p, p + n, colour);
+}
+
+}  // namespace
+
 std::unique_ptr<ImagePixels> ImagePixels::For(QPaintDevice* device) {
   if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
   auto* image = static_cast<QImage*>(device);
@@ -22,13 +35,17 @@ ImagePixels::ImagePixels(QImage& image)
 }
 
 void ImagePixels::SetClip(bool clipping, const QRegion& region) {
+  const QRect image(0, 0, width_, height_);
   rowStart_.assign(size_t(height_) + 1, 0);
   spans_.clear();
   if (!clipping) {
-    for (int y = 0; y <= height_; ++y) rowStart_[size_t(y)] = size_t(y);
-    spans_.assign(size_t(height_), Span{0, width_ - 1});
+    oneRect_ = true;
+    bounds_ = image;
     return;
   }
+  bounds_ = region.boundingRect() & image;
+  oneRect_ = region.rectCount() <= 1;
+  if (oneRect_) return;
   // A region's rectangles come in bands from top to bottom, left to right within a band, and do
   // not overlap: counted per row first, then placed, each row's spans stay in order.
   auto rows = [this](const QRect& r) { return std::pair{std::max(r.top(), 0), std::min(r.bottom(), height_ - 1)}; };
@@ -47,28 +64,66 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   }
 }
 
+inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
+  QRgb* line = Line(y);
+  if (oneRect_) {
+    const int a = std::max(left, bounds_.left()), b = std::min(right, bounds_.right());
+    if (a <= b) FillRun(line + a, b - a + 1, colour);
+    return;
+  }
+  for (const Span& s : Row(y)) {
+    if (s.Left > right) break;
+    const int a = std::max(left, s.Left), b = std::min(right, s.Right);
+    if (a <= b) FillRun(line + a, b - a + 1, colour);
+  }
+}
+
 void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
   for (const QRect& r : rects) {
-    const int top = std::max(r.top(), 0), bottom = std::min(r.bottom(), height_ - 1);
-    for (int y = top; y <= bottom; ++y) {
-      auto* line = reinterpret_cast<QRgb*>(bits_ + y * stride_);
-      for (const Span& s : Row(y)) {
-        const int a = std::max(r.left(), s.Left), b = std::min(r.right(), s.Right);
-        if (a <= b) std::fill(line + a, line + b + 1, colour);
-      }
+    const int top = std::max(r.top(), bounds_.top()), bottom = std::min(r.bottom(), bounds_.bottom());
+    if (!oneRect_) {
+      for (int y = top; y <= bottom; ++y) FillRow(y, r.left(), r.right(), colour);
+      continue;
+    }
+    // Inside one rectangle every row gets the same columns.
+    const int left = std::max(r.left(), bounds_.left()), right = std::min(r.right(), bounds_.right());
+    if (left > right || top > bottom) continue;
+    QRgb* p = Line(top) + left;
+    const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+    if (left == right) {
+      for (int y = top; y <= bottom; ++y, p += step) *p = colour;
+    } else {
+      for (int y = top; y <= bottom; ++y, p += step) FillRun(p, right - left + 1, colour);
     }
   }
 }
 
 void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) {
+    if (oneRect_) {
+      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
+        Line(p.y())[p.x()] = colour;
+      continue;
+    }
     if (p.y() < 0 || p.y() >= height_) continue;
     for (const Span& s : Row(p.y())) {
       if (p.x() < s.Left) break;
       if (p.x() <= s.Right) {
-        reinterpret_cast<QRgb*>(bits_ + p.y() * stride_)[p.x()] = colour;
+        Line(p.y())[p.x()] = colour;
         break;
       }
     }
   }
+}
+
+bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
+  if (!polygon_.Set(points)) return false;
+  const int top = std::max(polygon_.Top(), bounds_.top()), bottom = std::min(polygon_.Bottom(), bounds_.bottom());
+  for (int y = top; y <= bottom; ++y) {
+    const std::span<const int> row = polygon_.Row(y);
+    for (size_t i = 0; i + 1 < row.size(); i += 2) {
+      if (row[i] < row[i + 1]) FillRow(y, row[i], row[i + 1] - 1, colour);
+    }
+  }
+  return true;
 }

@@ -1,14 +1,17 @@
 #pragma once
 // Opaque pixels written straight into a 32-bit QImage, inside the clip region the painter has:
-// the same pixels QPainter sets for axis-aligned solid rectangles and one-pixel points without
-// antialiasing, without the painter's cost per call. The chart's thin outlines are made of such
-// runs and pixels, many thousands of them per repaint.
+// the same pixels QPainter sets for axis-aligned solid rectangles, one-pixel points and solid
+// polygons without antialiasing, without the painter's cost per call. The chart's thin outlines
+// are made of such runs and pixels, many thousands of them per repaint, and its 3D faces of
+// such polygons.
 #include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <memory>
 #include <span>
 #include <vector>
+
+#include "chart/PolygonSpans.h"
 
 class ImagePixels {
  public:
@@ -26,6 +29,10 @@ class ImagePixels {
   void FillRect(const QRect& rect, QRgb colour) { FillRects({&rect, 1}, colour); }
   // The single pixels in the colour.
   void SetPixels(std::span<const QPoint> pixels, QRgb colour);
+  // The pixels the painter fills for the polygon (odd-even rule, no outline, no antialiasing,
+  // no transformation); false, with nothing written, when a corner lies beyond the coordinates
+  // PolygonSpans handles.
+  bool FillPolygon(std::span<const QPoint> points, QRgb colour);
 
  private:
   struct Span {
@@ -35,10 +42,18 @@ class ImagePixels {
   std::span<const Span> Row(int y) const {
     return {spans_.data() + rowStart_[size_t(y)], spans_.data() + rowStart_[size_t(y) + 1]};
   }
+  QRgb* Line(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+  // Row y's pixels left..right (inclusive) that the clip lets through, in the colour.
+  void FillRow(int y, int left, int right, QRgb colour);
 
   uchar* bits_;
   qsizetype stride_;
   int width_, height_;
+  // When the writable pixels are one rectangle (no clip, or a clip of one rectangle), that
+  // rectangle, and the rows need not be looked up; empty when nothing may be written.
+  bool oneRect_ = true;
+  QRect bounds_;                  // the writable pixels' bounding rectangle
   std::vector<size_t> rowStart_;  // rowStart_[y] .. rowStart_[y + 1]: row y's spans in spans_
   std::vector<Span> spans_;
+  PolygonSpans polygon_;
 };

@@ -1,0 +1,309 @@
+// The pixels written straight into the image must be the painter's, pixel for pixel: random
+// polygons of the shapes the chart draws (and harder ones) and random rectangles and points,
+// each written by ImagePixels and drawn by QPainter on a second image under the same clip.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QPolygon>
+#include <QRandomGenerator>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chart/ImagePixels.h"
+
+namespace {
+
+constexpr int kWidth = 80, kHeight = 60;
+constexpr QRgb kPaper = 0xffffffff, kInk = 0xff204080;
+constexpr int kLimit = PolygonSpans::kCoordinateLimit;
+
+using Points = std::vector<QPoint>;
+using MakePolygon = std::function<Points(QRandomGenerator&)>;
+
+int Between(QRandomGenerator& r, int low, int high) { return low + int(r.bounded(quint32(high - low + 1))); }
+QPoint Near(QRandomGenerator& r, int margin) {
+  return {Between(r, -margin, kWidth + margin), Between(r, -margin, kHeight + margin)};
+}
+
+// --- the clips: set on the painter, handed to the writer as the chart canvas does ---
+
+struct ClipCase {
+  const char* name;
+  std::function<void(QPainter&)> apply;
+};
+
+const ClipCase kClips[] = {
+    {"NoClip", [](QPainter&) {}},
+    {"Rect", [](QPainter& p) { p.setClipRect(QRect(9, 7, 53, 41)); }},
+    {"RectOverTheEdge", [](QPainter& p) { p.setClipRect(QRect(-20, 30, 70, 100)); }},
+    {"TwoRects", [](QPainter& p) { p.setClipRegion(QRegion(5, 5, 30, 20) + QRegion(40, 12, 25, 40)); }},
+    {"PolygonRegion",
+     [](QPainter& p) {
+       const QPolygon shape({QPoint(3, 50), QPoint(40, 2), QPoint(77, 40), QPoint(20, 58), QPoint(60, 10)});
+       p.setClipRegion(QRegion(shape, Qt::OddEvenFill));
+     }},
+    {"RectThenRect",
+     [](QPainter& p) {
+       p.setClipRect(QRect(0, 10, 60, 40));
+       p.setClipRect(QRect(20, 0, 50, 45), Qt::IntersectClip);
+     }},
+};
+
+QImage Paper() {
+  QImage img(kWidth, kHeight, QImage::Format_RGB32);
+  img.fill(kPaper);
+  return img;
+}
+
+// Draws with the painter on one image and writes directly on another, both under the clip.
+struct Pair {
+  QImage painted = Paper(), written = Paper();
+  void Paint(const ClipCase& clip, const std::function<void(QPainter&)>& draw) {
+    QPainter p(&painted);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    clip.apply(p);
+    draw(p);
+  }
+  void Write(const ClipCase& clip, const std::function<void(ImagePixels&)>& write) {
+    QPainter p(&written);  // only for the clip region, as the canvas has it
+    clip.apply(p);
+    std::unique_ptr<ImagePixels> pixels = ImagePixels::For(&written);
+    pixels->SetClip(p.hasClipping(), p.clipRegion());
+    write(*pixels);
+  }
+  // The first pixel that differs, or an empty string.
+  std::string Difference() const {
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x)
+        if (painted.pixel(x, y) != written.pixel(x, y))
+          return "pixel (" + std::to_string(x) + "," + std::to_string(y) + ") painter " +
+                 (painted.pixel(x, y) == kInk ? "ink" : "paper");
+    return {};
+  }
+};
+
+std::string Describe(const Points& points) {
+  std::string s;
+  for (const QPoint& q : points) s += "(" + std::to_string(q.x()) + "," + std::to_string(q.y()) + ")";
+  return s;
+}
+
+// --- polygons ---
+
+// A vertical or horizontal edge swept by a depth offset, as the chart's side and top faces.
+Points DepthFace(QRandomGenerator& r, bool vertical) {
+  const QPoint a = Near(r, 10);
+  const int length = Between(r, 0, 70), dx = Between(r, -12, 12), dy = Between(r, -12, 12);
+  const QPoint b = vertical ? a + QPoint(0, length) : a + QPoint(length, 0);
+  return {a, b, b + QPoint(dx, dy), a + QPoint(dx, dy)};
+}
+
+struct ShapeCase {
+  const char* name;
+  MakePolygon make;
+};
+
+const ShapeCase kShapes[] = {
+    {"SideFace", [](QRandomGenerator& r) { return DepthFace(r, true); }},
+    {"TopFace", [](QRandomGenerator& r) { return DepthFace(r, false); }},
+    {"Triangle", [](QRandomGenerator& r) { return Points{Near(r, 15), Near(r, 15), Near(r, 15)}; }},
+    // Convex, concave and self-crossing alike.
+    {"Quadrilateral", [](QRandomGenerator& r) { return Points{Near(r, 15), Near(r, 15), Near(r, 15), Near(r, 15)}; }},
+    // A ribbon piece: two points on a line and the same two moved by the depth offset.
+    {"RibbonPiece",
+     [](QRandomGenerator& r) {
+       const QPoint a = Near(r, 5), b = Near(r, 5), d(Between(r, -10, 10), Between(r, -10, 10));
+       return Points{a, b, b + d, a + d};
+     }},
+    // One pixel wide along a slope of any steepness.
+    {"Sliver",
+     [](QRandomGenerator& r) {
+       const QPoint a = Near(r, 5), b = Near(r, 5);
+       const QPoint w = r.bounded(2) ? QPoint(1, 0) : QPoint(0, 1);
+       return Points{a, b, b + w, a + w};
+     }},
+    {"Rectangle",
+     [](QRandomGenerator& r) {
+       const QPoint a = Near(r, 10), b = Near(r, 10);
+       return Points{a, {b.x(), a.y()}, b, {a.x(), b.y()}};
+     }},
+    // Corners anywhere in the handled range, one of them close to the image.
+    {"FarCorners",
+     [](QRandomGenerator& r) {
+       Points p{Near(r, 20)};
+       const int n = Between(r, 2, 4);
+       for (int i = 0; i < n; ++i) p.emplace_back(Between(r, -kLimit, kLimit), Between(r, -kLimit, kLimit));
+       return p;
+     }},
+    // Edges hundreds of rows long, where the fixed-point steps add up.
+    {"LongEdges",
+     [](QRandomGenerator& r) {
+       Points p{Near(r, 20)};
+       for (int i = 0; i < 3; ++i) p.emplace_back(Between(r, -1000, 1000), Between(r, -1000, 1000));
+       return p;
+     }},
+    // Long, nearly flat edges: slopes of thousands of columns per row.
+    {"FlatEdges",
+     [](QRandomGenerator& r) {
+       const int y = Between(r, -5, kHeight + 5);
+       return Points{{-Between(r, 1000, kLimit), y},
+                     {Between(r, 1000, kLimit), y + Between(r, 1, 3)},
+                     Near(r, 10)};
+     }},
+    // Repeated corners and no area.
+    {"Degenerate",
+     [](QRandomGenerator& r) {
+       const QPoint a = Near(r, 5), b = Near(r, 5);
+       switch (r.bounded(4)) {
+         case 0: return Points{a, a, b, b};
+         case 1: return Points{a, b, a};
+         case 2: return Points{a, a, a};
+         default: return Points{a, b, Near(r, 5), b};
+       }
+     }},
+    {"ManyCorners",
+     [](QRandomGenerator& r) {
+       Points p;
+       const int n = Between(r, 5, 9);
+       for (int i = 0; i < n; ++i) p.push_back(Near(r, 15));
+       return p;
+     }},
+};
+
+// The cases of the tables print as their names, and each pair of them seeds its own numbers.
+template <class Case>
+void PrintTo(const Case& c, std::ostream* os) requires requires { c.name; } { *os << c.name; }
+template <class Param>
+std::string PairName(const ::testing::TestParamInfo<Param>& info) {
+  return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+}
+QRandomGenerator Seeded(const char* a, const char* b) {
+  return QRandomGenerator(uint(std::hash<std::string>()(std::string(a) + b)));
+}
+
+void PaintPolygon(QPainter& p, const Points& points) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor::fromRgb(kInk));
+  p.drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+}
+
+class PolygonFillTest : public ::testing::TestWithParam<std::tuple<ShapeCase, ClipCase>> {};
+
+TEST_P(PolygonFillTest, SamePixelsAsThePainterInBothTurningOrders) {
+  const auto& [shape, clip] = GetParam();
+  QRandomGenerator random = Seeded(shape.name, clip.name);
+  for (int i = 0; i < 400; ++i) {
+    Points points = shape.make(random);
+    for (int order = 0; order < 2; ++order) {
+      Pair pair;
+      pair.Paint(clip, [&](QPainter& p) { PaintPolygon(p, points); });
+      pair.Write(clip, [&](ImagePixels& w) { ASSERT_TRUE(w.FillPolygon(points, kInk)); });
+      ASSERT_EQ(pair.Difference(), "") << Describe(points);
+      std::reverse(points.begin(), points.end());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, PolygonFillTest,
+                         ::testing::Combine(::testing::ValuesIn(kShapes), ::testing::ValuesIn(kClips)), PairName<PolygonFillTest::ParamType>);
+
+// Ties: crossings exactly on a pixel centre, where the slope is exact (45 degrees, halves) and
+// where it is not (thirds, sevenths), from each side and each direction.
+TEST(PolygonFill, CentreOnTheEdgeGoesTheSameWayAsThePainter) {
+  for (int dx : {-7, -3, -2, -1, 1, 2, 3, 7}) {
+    for (int dy : {1, 2, 3, 6, 7, 14}) {
+      for (const Points& points : {Points{{40, 10}, {40 + dx, 10 + dy}, {40 + dx, 40 + dy}, {40, 40}},
+                                   Points{{20, 10}, {20 + 5 * dx, 10 + 5 * dy}, {60, 50}},
+                                   Points{{40, 5}, {40 + 3 * dx, 5 + 3 * dy}, {40 - 2 * dx, 5 + 5 * dy}}}) {
+        Pair pair;
+        pair.Paint(kClips[0], [&](QPainter& p) { PaintPolygon(p, points); });
+        pair.Write(kClips[0], [&](ImagePixels& w) { w.FillPolygon(points, kInk); });
+        EXPECT_EQ(pair.Difference(), "") << Describe(points);
+      }
+    }
+  }
+}
+
+TEST(PolygonFill, CornersBeyondTheLimitAreLeftToThePainter) {
+  struct Case {
+    Points points;
+    bool handled;
+  };
+  const Case cases[] = {
+      {{{-kLimit, -kLimit}, {kLimit, -kLimit}, {kLimit, kLimit}}, true},
+      {{{10, 10}, {kLimit + 1, 20}, {10, 30}}, false},
+      {{{10, 10}, {20, 20}, {10, -kLimit - 1}}, false},
+      {{{-40000, 10}, {20, 20}, {10, 30}}, false},
+  };
+  for (const Case& c : cases) {
+    QImage img = Paper();
+    std::unique_ptr<ImagePixels> w = ImagePixels::For(&img);
+    EXPECT_EQ(w->FillPolygon(c.points, kInk), c.handled) << Describe(c.points);
+    if (!c.handled) {
+      EXPECT_EQ(img, Paper()) << Describe(c.points);
+    }
+  }
+}
+
+// --- rectangles and single pixels ---
+
+struct RectCase {
+  const char* name;
+  std::function<QRect(QRandomGenerator&)> make;
+};
+
+const RectCase kRects[] = {
+    {"Any", [](QRandomGenerator& r) { return QRect(Near(r, 10), Near(r, 10)).normalized(); }},
+    {"Column", [](QRandomGenerator& r) { return QRect(Near(r, 3), QSize(1, Between(r, 1, 80))); }},
+    {"Row", [](QRandomGenerator& r) { return QRect(Near(r, 3), QSize(Between(r, 1, 100), 1)); }},
+    {"Short", [](QRandomGenerator& r) { return QRect(Near(r, 3), QSize(Between(r, 1, 12), Between(r, 1, 12))); }},
+    {"Huge", [](QRandomGenerator& r) { return QRect(QPoint(-Between(r, 0, 9000), -Between(r, 0, 9000)), QPoint(Between(r, 0, 9000), Between(r, 0, 9000))); }},
+};
+
+class RectFillTest : public ::testing::TestWithParam<std::tuple<RectCase, ClipCase>> {};
+
+TEST_P(RectFillTest, SamePixelsAsThePainter) {
+  const auto& [kind, clip] = GetParam();
+  QRandomGenerator random = Seeded(kind.name, clip.name);
+  for (int i = 0; i < 60; ++i) {
+    std::vector<QRect> rects;
+    std::vector<QPoint> points;
+    for (int k = 0; k < 6; ++k) rects.push_back(kind.make(random));
+    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 4));
+    Pair pair;
+    pair.Paint(clip, [&](QPainter& p) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor::fromRgb(kInk));
+      p.drawRects(rects.data(), int(rects.size()));
+      QPen pen(QColor::fromRgb(0xff00ff00), 1);
+      pen.setCosmetic(true);
+      p.setPen(pen);
+      p.drawPoints(points.data(), int(points.size()));
+    });
+    pair.Write(clip, [&](ImagePixels& w) {
+      w.FillRects(rects, kInk);
+      w.SetPixels(points, 0xff00ff00);
+    });
+    ASSERT_EQ(pair.Difference(), "") << "first rectangle " << rects[0].x() << "," << rects[0].y() << " "
+                                     << rects[0].width() << "x" << rects[0].height();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rects, RectFillTest,
+                         ::testing::Combine(::testing::ValuesIn(kRects), ::testing::ValuesIn(kClips)), PairName<RectFillTest::ParamType>);
+
+// A clip that lets nothing through (an empty region, clipping on) writes nothing.
+TEST(DirectPixels, EmptyClipWritesNothing) {
+  QImage img = Paper();
+  std::unique_ptr<ImagePixels> w = ImagePixels::For(&img);
+  w->SetClip(true, QRegion());
+  w->FillRect(QRect(0, 0, kWidth, kHeight), kInk);
+  const QPoint corner(5, 5);
+  w->SetPixels({&corner, 1}, kInk);
+  const Points triangle{{0, 0}, {kWidth, 0}, {0, kHeight}};
+  EXPECT_TRUE(w->FillPolygon(triangle, kInk));
+  EXPECT_EQ(img, Paper());
+}
+
+}  // namespace
