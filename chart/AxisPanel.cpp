@@ -229,10 +229,11 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
   if (series.VisibleFrom < 0 || series.VisibleTo < series.VisibleFrom) return;
   TChartCanvas3D& canvas = Canvas();
   series.DoBeforeDrawValues();
-  const bool clip = clipPoints_ && CanClip();
-  if (clip) canvas.BoxClip(PlotRect(), 0, ChartDepth());
-  series.PaintValues();
-  if (clip) canvas.Unclip();
+  auto aside = std::find_if(drawnAside_.begin(), drawnAside_.end(), [&](const auto& a) { return a.first == &series; });
+  if (aside != drawnAside_.end())
+    canvas.PutAside(aside->second);
+  else
+    PaintSeriesValues(series);
   if (series.MarksVisible()) {
     const bool clipMarks = series.MarksClip() && CanClip();
     if (clipMarks) canvas.BoxClip(PlotRect(), 0, ChartDepth());
@@ -240,6 +241,81 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
     if (clipMarks) canvas.Unclip();
   }
   series.DoAfterDrawValues();
+}
+
+void TCustomAxisPanel::PaintSeriesValues(TChartSeries& series) {
+  TChartCanvas3D& canvas = Canvas();
+  const bool clip = clipPoints_ && CanClip();
+  if (clip) canvas.BoxClip(PlotRect(), 0, ChartDepth());
+  series.PaintValues();
+  if (clip) canvas.Unclip();
+}
+
+void TCustomAxisPanel::PlanHidden() {
+  drawnAside_.clear();
+  std::vector<TChartSeries*> active;
+  for (TChartSeries* s : seriesList_) {
+    s->hiddenMarks_.clear();
+    s->PlanHiddenValues(nullptr);
+    if (s->Active()) active.push_back(s);
+  }
+  TChartCanvas3D& canvas = Canvas();
+  if (!skipOverpainted_ || canvas.Canvas().PenMode() != TPenMode::Copy) return;
+  for (TChartSeries* s : active) {
+    if (!s->MarksPlannable()) return;  // a program's handler may change what any series draws
+  }
+  auto dense = [this](TChartSeries& s) -> char {
+    if (!s.MarksVisible() || (s.MarksClip() && CanClip())) return false;
+    s.CalcFirstLastVisibleIndex();
+    return s.VisibleFrom >= 0 && s.VisibleTo - s.VisibleFrom + 1 > PlotWidth();
+  };
+  std::vector<char> planned(active.size(), 0);
+  for (size_t k = 0; k < active.size(); ++k) planned[k] = dense(*active[k]);
+  const size_t firstPlanned = size_t(std::find(planned.begin(), planned.end(), 1) - planned.begin());
+  if (firstPlanned == active.size()) return;
+  // From the last series to the first: a series' marks come after its values, and both after
+  // everything of the series before it. A series that does not paint opaquely is left out of
+  // the covered pixels, which only means fewer shapes are left out.
+  covered_.Reset(canvas.Bitmap().width(), canvas.Bitmap().height());
+  auto drawAside = [&](const std::function<void()>& draw) {
+    const QImage* drawn = canvas.DrawAside(drawnAside_.size(), draw);
+    if (drawn == nullptr) {
+      for (TChartSeries* t : active) t->hiddenMarks_.clear();
+      drawnAside_.clear();
+    }
+    return drawn;
+  };
+  for (size_t k = active.size(); k-- > firstPlanned;) {
+    TChartSeries& s = *active[k];
+    if (planned[k] != 0) s.PlanMarks(covered_);
+    if (!s.ValuesPaintOpaquely()) continue;
+    if (k == firstPlanned) {
+      // Its values come first of all that was planned: each shape wholly covered is left out.
+      // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
+      s.CalcFirstLastVisibleIndex();
+      CoverageMask forValues = covered_;
+      if (clipPoints_ && CanClip()) {
+        const QImage* clip = drawAside([&] {
+          ChartCanvas& c = canvas.Canvas();
+          canvas.BoxClip(PlotRect(), 0, ChartDepth());
+          c.SetBrush({clBlack, TBrushStyle::Solid});
+          c.FillRect({0, 0, covered_.Width(), covered_.Height()});
+          c.Unclip();
+        });
+        if (clip == nullptr) return;
+        forValues.CoverUndrawn(*clip);
+      }
+      s.PlanHiddenValues(&forValues);
+      break;
+    }
+    const QImage* drawn = drawAside([&] {
+      s.CalcFirstLastVisibleIndex();
+      if (s.VisibleFrom >= 0 && s.VisibleTo >= s.VisibleFrom) PaintSeriesValues(s);
+    });
+    if (drawn == nullptr) return;
+    drawnAside_.emplace_back(&s, drawnAside_.size());
+    covered_.CoverDrawn(*drawn);
+  }
 }
 
 void TCustomAxisPanel::InternalDraw() {
@@ -259,6 +335,7 @@ void TCustomAxisPanel::InternalDraw() {
   canvas.SetupProjection(PlotRect());
   DrawWalls();
   if (axisVisible_ && axesFirst_) DrawAxes();
+  PlanHidden();
   for (TChartSeries* s : seriesList_) {
     if (s->Active()) DrawSeries(*s);
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/ChartAxis.h"
+#include "chart/CoverageMask.h"
 #include "chart/ChartPanelExtended.h"
 
 class TChartSeries;
@@ -88,6 +89,13 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   void CalcSeriesZRanges();
   void DrawAxes();
   void DrawSeries(TChartSeries& series);
+  // The series' visible points, inside the plot box's clip when the chart clips them.
+  void PaintSeriesValues(TChartSeries& series);
+  // Plans which marks and values are left out because what is drawn after them covers them:
+  // the marks of a series with more visible marks than the plot has columns, and the values
+  // of the first such series. The pixels of the later series that paint opaquely are learnt by
+  // drawing them aside first; their turn then copies them.
+  void PlanHidden();
 
   std::unique_ptr<TChartAxis> bottomAxis_;
   std::unique_ptr<TChartAxis> topAxis_;
@@ -100,6 +108,10 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   bool view3DWalls_ = true;
   bool clipPoints_ = true;
   bool skipOverpainted_ = true;
+  CoverageMask covered_;  // PlanHidden's pixels, kept between repaints
+  // The series PlanHidden drew aside, with their canvas slots: DrawSeries copies their
+  // pixels instead of drawing them again.
+  std::vector<std::pair<const TChartSeries*, size_t>> drawnAside_;
   bool axesFirst_ = true;
   int maxZOrder_ = 0;
   int seriesDepth_ = 0;

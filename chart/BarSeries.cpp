@@ -182,9 +182,39 @@ int TBarSeries::OriginPixel() const {
 
 void TBarSeries::PaintValues() {
   ComputeBarShift();
-  FindOverpaintedBars();
+  if (covered_.empty())
+    FindOverpaintedBars();
+  else
+    overpainted_.swap(covered_);
   TCustomBarSeries::PaintValues();
   overpainted_.clear();
+  covered_.clear();
+}
+
+// The box's pixels lie within the corners of its front and back faces, projected.
+void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
+  covered_.clear();
+  if (covered == nullptr || VisibleFrom < 0 || VisibleTo < VisibleFrom || !ValuesPaintOpaquely()) return;
+  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
+  ComputeBarShift();
+  FindOverpaintedBars();
+  covered_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
+  covered_.swap(overpainted_);  // the bars the column's later ones hide, or none
+  if (covered_.empty()) covered_.assign(overpainted_.size(), 0);
+  overpainted_.clear();
+  const CoverageMask::Table table(*covered);
+  const int origin = OriginPixel();
+  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
+    if (ValueColor(i) == clNone || covered_[size_t(i - VisibleFrom)] != 0) continue;
+    const int left = CalcXPos(i), right = left + BarPixelWidth;
+    const int top = std::min(CalcYPos(i), origin), bottom = std::max(CalcYPos(i), origin);
+    TRect box{0, 0, 0, 0};
+    for (int z : {ZFront, ZBack}) {
+      const TPoint a = canvas3D.Project(left, top, z), b = canvas3D.Project(right, bottom, z);
+      box = Union(box, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
+    }
+    covered_[size_t(i - VisibleFrom)] = table.Covers(box);
+  }
 }
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every
@@ -241,7 +271,9 @@ void TBarSeries::PaintBar(int index, int top, int bottom) {
     canvas.Rectangle(BarBounds);
 }
 
-void TBarSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
+bool TBarSeries::ValuesPaintOpaquely() const { return PaintsOpaquely(BarPen(), BarBrush()); }
+
+void TBarSeries::PlaceMark(TSeriesMarkPosition& position) {
   const int half = BarPixelWidth / 2;
   int a = Marks().ArrowLength();
   if (OriginPixel() < position.ArrowStart.Y) a = -Marks().ArrowLength() - position.BoxHeight;
@@ -250,7 +282,6 @@ void TBarSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& 
   position.ArrowEnd.Y -= a;
   position.BoxTopLeft.X += half;
   position.BoxTopLeft.Y -= a;
-  TCustomBarSeries::PaintMark(index, text, position);
 }
 
 void TBarSeries::GetHorizMargins(int& left, int& right) {

@@ -104,7 +104,12 @@ class TBarSeries : public TCustomBarSeries {
   // The shaded box of point index between the pixels top and bottom (top <= bottom).
   virtual void PaintBar(int index, int top, int bottom);
   // Over the middle of the bar's top (below the bar when it hangs from its origin).
-  void PaintMark(int index, const QString& text, TSeriesMarkPosition& position) override;
+  void PlaceMark(TSeriesMarkPosition& position) override;
+  // A solid one-pixel outline and a solid fill.
+  bool ValuesPaintOpaquely() const override;
+  // The bars whose box, front, side and top, lies in covered, besides those that later bars
+  // of their column paint over.
+  void PlanHiddenValues(const CoverageMask* covered) override;
   // The bar width on either side, from ComputeBarWidth.
   void GetHorizMargins(int& left, int& right) override;
   // Room for the marks beyond the bars' ends.
@@ -126,4 +131,5 @@ class TBarSeries : public TCustomBarSeries {
   // Marks, during a paint, the visible bars that later bars paint over entirely.
   void FindOverpaintedBars();
   std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every bar is drawn
+  std::vector<char> covered_;      // from PlanHiddenValues, likewise
 };

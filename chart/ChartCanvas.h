@@ -139,6 +139,10 @@ class ChartCanvas {
   virtual int TextWidth(const QString& text) = 0;
   // Height of the text cell in the current font (ascent + descent); the same for every text.
   virtual int TextHeight(const QString& text) = 0;
+  // A rectangle holding every pixel TextOut(x, y, text) may set with the current font and
+  // alignment. Here the text cell and its height again on every side, for glyphs that reach out
+  // of their cell, or a square that holds the text turned about (x, y) when it is rotated.
+  virtual TRect TextPixelBounds(int x, int y, const QString& text);
 
   // --- clipping (device pixels) ---
   // Replaces the clip region with the polygon (alternate rule).
@@ -155,6 +159,9 @@ class ChartCanvas {
  protected:
   // Draws the segment from a to b, end pixel left out, with the current pen.
   virtual void DrawLine(TPoint a, TPoint b) = 0;
+  // The top-left corner of the unrotated text cell of the size whose reference point, by the
+  // current alignment, is (x, y).
+  TPoint TextCellTopLeft(int x, int y, int width, int height) const;
 
  private:
   TCanvasPen pen_;

@@ -1,6 +1,7 @@
 #include "chart/ChartCanvas3D.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "chart/QtChartCanvas.h"
 #include "platform/Rounding.h"
@@ -63,6 +64,37 @@ TRect TChartCanvas3D::BeginRepaint(const TView3DSettings& view, const TRect& cli
   bitmapCanvas_ = std::make_unique<QtChartCanvas>(&bitmap_, &texts_);
   target_ = bitmapCanvas_.get();
   return {0, 0, clientRect.Width(), clientRect.Height()};
+}
+
+const QImage* TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>& draw) {
+  if (!buffered_ || monochrome_ || target_ == nullptr || target_ != bitmapCanvas_.get()) return nullptr;
+  if (asides_.size() <= slot) asides_.resize(slot + 1);
+  QImage& aside = asides_[slot];
+  if (aside.size() != bitmap_.size()) aside = QImage(bitmap_.size(), QImage::Format_RGB32);
+  std::memset(aside.bits(), 0, size_t(aside.sizeInBytes()));
+  QtChartCanvas canvas(&aside, &texts_);
+  struct Restore {
+    ChartCanvas*& target;
+    ChartCanvas* saved;
+    ~Restore() { target = saved; }
+  } restore{target_, target_};
+  target_ = &canvas;
+  draw();
+  return &aside;
+}
+
+// The bitmap's painter writes straight into the image's memory too, so the copy lands in order
+// with what it has drawn.
+void TChartCanvas3D::PutAside(size_t slot) {
+  const QImage& aside = asides_.at(slot);
+  if (aside.size() != bitmap_.size() || bitmap_.format() != QImage::Format_RGB32) return;
+  const int w = bitmap_.width(), h = bitmap_.height();
+  for (int y = 0; y < h; ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(aside.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(bitmap_.scanLine(y));
+    for (int x = 0; x < w; ++x)
+      if (from[x] != 0) to[x] = from[x];
+  }
 }
 
 void TChartCanvas3D::SetupProjection(const TRect& plotRect) {

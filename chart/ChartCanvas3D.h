@@ -9,8 +9,10 @@
 //
 // With the defaults (3D, orthogonal, Zoom 100, no offsets) Project(x, y, z) = (x + z, y - z).
 #include <QImage>
+#include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "chart/ChartCanvas.h"
 #include "chart/TextCache.h"
@@ -54,6 +56,14 @@ class TChartCanvas3D {
   void SetMonochrome(bool on);
   // The bitmap of the last repaint (null before the first buffered repaint).
   const QImage& Bitmap() const { return bitmap_; }
+  // During a buffered repaint into a colour bitmap: runs draw with the target switched to the
+  // image slot (of the bitmap's size, cleared to zero) with the same projection and a fresh
+  // drawing state, and gives that image; what draw sets there is what it would set in the
+  // bitmap. Null when the repaint does not draw into a colour bitmap.
+  const QImage* DrawAside(size_t slot, const std::function<void()>& draw);
+  // Copies the pixels that the drawing aside in slot set into the bitmap: the picture drawing
+  // it there would have given, when what it drew set its pixels in opaque colours.
+  void PutAside(size_t slot);
   // True at creation, set by every repaint request, cleared by every buffered repaint.
   bool NeedsRedraw() const { return needsRedraw_; }
   void SetNeedsRedraw(bool on) { needsRedraw_ = on; }
@@ -165,5 +175,6 @@ class TChartCanvas3D {
   QImage bitmap_;
   std::unique_ptr<QtChartCanvas> bitmapCanvas_;
   TextCache texts_;  // the texts the bitmap canvas has measured and drawn, kept between repaints
+  std::vector<QImage> asides_;  // DrawAside's images by slot, kept between repaints
   TPoint quad_[4];
 };

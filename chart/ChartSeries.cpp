@@ -1,5 +1,7 @@
 #include "chart/ChartSeries.h"
 
+#include <unordered_map>
+
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
 #include "chart/FormatFloat.h"
@@ -208,27 +210,88 @@ QString TChartSeries::MarkTextWith(int index, const TNumberSeparators& separator
   return text;
 }
 
+TSeriesMarkPosition TChartSeries::MarkPositionAt(int index, int boxWidth, int boxHeight) const {
+  TSeriesMarkPosition position;
+  position.BoxWidth = boxWidth;
+  position.BoxHeight = boxHeight;
+  const TPoint p{CalcXPos(index), CalcYPos(index)};
+  position.ArrowStart = p;
+  position.ArrowEnd = p;
+  position.BoxTopLeft = {p.X - boxWidth / 2, p.Y - boxHeight + 1};
+  return position;
+}
+
+bool TChartSeries::ComputeMark(int index, const TNumberSeparators& separators, QString& text,
+                               TSeriesMarkPosition& position) {
+  if (IsNull(index)) return false;
+  text = MarkTextWith(index, separators);
+  if (text.isEmpty()) return false;
+  int width = 0, height = 0;
+  marks_.MeasureBox(chart_->Canvas().Canvas(), text, width, height);
+  position = MarkPositionAt(index, width, height);
+  return true;
+}
+
 void TChartSeries::DrawMarks() {
   TChartCanvas3D& canvas3D = chart_->Canvas();
-  ChartCanvas& canvas = canvas3D.Canvas();
-  canvas.SetFont(marks_.CanvasFont(canvas3D));
+  canvas3D.Canvas().SetFont(marks_.CanvasFont(canvas3D));
   const TNumberSeparators separators = RegionalSeparators();
   for (int i = VisibleFrom; i <= VisibleTo; ++i) {
-    if (IsNull(i)) continue;
-    const QString text = MarkTextWith(i, separators);
-    if (text.isEmpty()) continue;
+    if (!hiddenMarks_.empty() && hiddenMarks_[size_t(i - VisibleFrom)] != 0) continue;
+    QString text;
     TSeriesMarkPosition position;
-    marks_.MeasureBox(canvas, text, position.BoxWidth, position.BoxHeight);
-    const TPoint p{CalcXPos(i), CalcYPos(i)};
-    position.ArrowStart = p;
-    position.ArrowEnd = p;
-    position.BoxTopLeft = {p.X - position.BoxWidth / 2, p.Y - position.BoxHeight + 1};
-    PaintMark(i, text, position);
+    if (ComputeMark(i, separators, text, position)) PaintMark(i, text, position);
   }
+  hiddenMarks_.clear();
 }
 
 void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
+  PlaceMark(position);
   marks_.DrawItem(chart_->Canvas(), chart_->Color(), index, ValueColor(index), text, position);
+}
+
+// From the last mark to the first, so that the marks drawn later are in covered when an earlier
+// one is looked at. Marks of the same value share their text and box, measured once.
+void TChartSeries::PlanMarks(CoverageMask& covered) {
+  hiddenMarks_.clear();
+  if (VisibleFrom < 0 || VisibleTo < VisibleFrom) return;
+  TChartCanvas3D& canvas3D = chart_->Canvas();
+  ChartCanvas& canvas = canvas3D.Canvas();
+  const TCanvasFont font = canvas.Font();
+  canvas.SetFont(marks_.CanvasFont(canvas3D));
+  const TNumberSeparators separators = RegionalSeparators();
+  struct Measured {
+    QString Text;
+    int Width = 0, Height = 0;
+  };
+  std::unordered_map<double, Measured> byValue;
+  hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
+  for (int i = VisibleTo; i >= VisibleFrom; --i) {
+    if (IsNull(i)) continue;
+    const bool labelled = marks_.Style() == smsLabel && !labels_[size_t(i)].isEmpty();
+    Measured own;
+    Measured* m = &own;
+    if (labelled) {
+      own.Text = MarkTextWith(i, separators);
+      marks_.MeasureBox(canvas, own.Text, own.Width, own.Height);
+    } else {
+      auto [it, made] = byValue.try_emplace(MarkValue(i));
+      if (made) {
+        it->second.Text = MarkTextWith(i, separators);
+        marks_.MeasureBox(canvas, it->second.Text, it->second.Width, it->second.Height);
+      }
+      m = &it->second;
+    }
+    if (m->Text.isEmpty()) continue;
+    TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);
+    PlaceMark(position);
+    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->Text, marks_.Place(i, position));
+    if (covered.Covers(pixels.Box) && covered.Covers(pixels.Text) && covered.Covers(pixels.Arrow))
+      hiddenMarks_[size_t(i - VisibleFrom)] = 1;
+    else
+      covered.Cover(pixels.Cover);
+  }
+  canvas.SetFont(font);
 }
 
 int TChartSeries::Clicked(int, int) const { return -1; }

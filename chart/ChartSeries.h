@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/ChartValueList.h"
+#include "chart/CoverageMask.h"
 #include "chart/ChartValueLists.h"
 #include "chart/FormatFloat.h"
 #include "chart/SeriesMarks.h"
@@ -159,8 +160,23 @@ class TChartSeries {
 
   // Draws one point; the base draws nothing.
   virtual void PaintValue(int) {}
-  // Draws the mark of point index at a computed position (the kinds move it first).
-  virtual void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
+  // Whether every shape PaintValues draws sets its pixels in solid colours whatever the canvas'
+  // state before, so the pixels it sets are known by drawing it elsewhere; the base says no.
+  virtual bool ValuesPaintOpaquely() const { return false; }
+  // Finds the shapes of the visible points whose every pixel is in covered, which the next
+  // PaintValues leaves out; null forgets such a plan. The base plans nothing.
+  virtual void PlanHiddenValues(const CoverageMask*) {}
+  // Draws the mark of point index at a computed position, moved first by PlaceMark.
+  void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
+  // Moves a mark's computed position to where the kind draws it; the base leaves it.
+  virtual void PlaceMark(TSeriesMarkPosition&) {}
+  // Whether the repaint may plan the marks ahead (PlanMarks): nothing the program adds can
+  // change a mark or a point between the planning and the drawing.
+  bool MarksPlannable() const { return !OnGetMarkText && !BeforeDrawValues && !AfterDrawValues; }
+  // Finds the marks of the visible points that the marks after them and the pixels already in
+  // covered paint over entirely; DrawMarks leaves those out (their positions are stored all the
+  // same). The boxes of the marks kept are added to covered.
+  void PlanMarks(CoverageMask& covered);
   // The value a mark shows: the Y value.
   virtual double MarkValue(int index) const { return YValue(index); }
   // The text of the mark of point index by Marks.Style, then OnGetMarkText.
@@ -200,6 +216,11 @@ class TChartSeries {
   void TakeZOrder(int value) { zOrder_ = value; }
   // MarkText with the separators read once for a whole paint.
   QString MarkTextWith(int index, const TNumberSeparators& separators) const;
+  // The text and the computed position of the mark of point index in the canvas' current font;
+  // false when the point gets no mark (a null point, an empty text).
+  bool ComputeMark(int index, const TNumberSeparators& separators, QString& text, TSeriesMarkPosition& position);
+  // The computed position of a mark with a box of the size at point index.
+  TSeriesMarkPosition MarkPositionAt(int index, int boxWidth, int boxHeight) const;
 
  private:
   TCustomAxisPanel* chart_ = nullptr;
@@ -221,6 +242,7 @@ class TChartSeries {
   TChartValueLists valuesList_;
   std::vector<TColor> colors_;
   std::vector<QString> labels_;  // a null string for a point without label
+  std::vector<char> hiddenMarks_;  // by index - VisibleFrom, from PlanMarks; empty: all drawn
 
   friend class TCustomAxisPanel;  // detaches the series when the chart goes first
 };

@@ -152,12 +152,13 @@ void TCustomSeries::DrawPointer(TPoint p, TColor color) {
   pointer_.Draw(ParentChart()->Canvas(), p.X, p.Y, color, ZFront, ZBack);
 }
 
-void TCustomSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
+void TCustomSeries::PlaceMark(TSeriesMarkPosition& position) {
   Marks().MarkDepth = ZFront;
   position.ArrowEnd.Y -= Marks().ArrowLength();
   position.BoxTopLeft.Y -= Marks().ArrowLength();
-  TChartSeries::PaintMark(index, text, position);
 }
+
+bool TCustomSeries::ValuesPaintOpaquely() const { return PaintsOpaquely(linePen_, lineBrush_) && !pointer_.Visible(); }
 
 void TCustomSeries::GetHorizMargins(int& left, int& right) {
   left = 0;

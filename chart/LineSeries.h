@@ -34,7 +34,9 @@ class TCustomSeries : public TChartSeries {
   void PaintValues() override;
   void PaintValue(int index) override;
   // At the row's front, ArrowLength above the point.
-  void PaintMark(int index, const QString& text, TSeriesMarkPosition& position) override;
+  void PlaceMark(TSeriesMarkPosition& position) override;
+  // A solid one-pixel outline and a solid fill, and no point symbols.
+  bool ValuesPaintOpaquely() const override;
   // Room for a visible point symbol when it inflates the margins.
   void GetHorizMargins(int& left, int& right) override;
   void GetVertMargins(int& top, int& bottom) override;

@@ -75,6 +75,14 @@ bool QtChartCanvas::FillDirect(const TRect& r) {
   return direct != nullptr;
 }
 
+bool QtChartCanvas::FillPolygonDirect(std::span<const TPoint> points) {
+  ImagePixels* direct = Brush().Style == TBrushStyle::Solid ? Direct() : nullptr;
+  if (direct == nullptr) return false;
+  // A polygon on one line has no inside: nothing to fill, and nothing for the painter either.
+  if (Collinear(points)) return true;
+  return direct->FillPolygon(ToQPoints(points, qpoints_), ToQColor(Brush().Color).rgb());
+}
+
 void QtChartCanvas::SyncDirectClip() {
   if (direct_) direct_->SetClip(painter_.hasClipping(), painter_.clipRegion());
 }
@@ -199,7 +207,7 @@ void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   ApplyPenMode();
   if (Brush().Style != TBrushStyle::Clear) {
     TRect box;
-    const bool filled = AxisAlignedRectangle(points, box) && FillDirect(box);
+    const bool filled = AxisAlignedRectangle(points, box) ? FillDirect(box) : FillPolygonDirect(points);
     if (!filled && !Collinear(points)) {
       ApplyBrush();
       painter_.setPen(Qt::NoPen);
@@ -266,15 +274,31 @@ int QtChartCanvas::TextHeight(const QString&) {
   return fm.ascent() + fm.descent();
 }
 
-bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
+const TextCache::FontTexts::Glyphs* QtChartCanvas::DirectTextPixels(const QString& text) {
   TextCache::FontTexts* t = CurrentTexts();
-  if (t == nullptr || direct_ == nullptr || Font().Escapement != 0) return false;
-  const std::vector<QRect>* pixels = t->Pixels(text);
-  if (pixels == nullptr) return false;
+  if (t == nullptr || direct_ == nullptr || Font().Escapement != 0) return nullptr;
+  return t->Pixels(text);
+}
+
+TRect QtChartCanvas::TextPixelBounds(int x, int y, const QString& text) {
+  const TextCache::FontTexts::Glyphs* glyphs = DirectTextPixels(text);
+  if (glyphs == nullptr) return ChartCanvas::TextPixelBounds(x, y, text);
+  const int w = TextWidth(text), h = TextHeight(text);
+  const TPoint cell = TextCellTopLeft(x, y, w, h);
+  QRect bounds = glyphs->Bounds;
+  if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear) bounds |= QRect(0, 0, w, h);
+  bounds.translate(cell.X, cell.Y);
+  return {bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
+}
+
+bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
+  const TextCache::FontTexts::Glyphs* glyphs = DirectTextPixels(text);
+  if (glyphs == nullptr) return false;
+  TextCache::FontTexts* t = CurrentTexts();
   if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
     direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToQColor(BackColor()).rgb());
   textRuns_.clear();
-  for (const QRect& run : *pixels) textRuns_.push_back(run.translated(left, top));
+  for (const QRect& run : glyphs->Runs) textRuns_.push_back(run.translated(left, top));
   direct_->FillRects(textRuns_, ToQColor(Font().Color).rgb());
   return true;
 }
@@ -283,8 +307,8 @@ void QtChartCanvas::TextOut(int x, int y, const QString& text) {
   const int w = TextWidth(text);
   const int h = TextHeight(text);
   // The text cell's top-left corner relative to the reference point, in the text's own frame.
-  int dx = HorizAlign() == THorizAlign::Left ? 0 : HorizAlign() == THorizAlign::Center ? -(w / 2) : -w;
-  int dy = VertAlign() == TVertAlign::Top ? 0 : -h;
+  const TPoint cell = TextCellTopLeft(0, 0, w, h);
+  const int dx = cell.X, dy = cell.Y;
   if (TextOutDirect(x + dx, y + dy, text)) return;
   const QFont& font = CurrentQFont();
   QFontMetrics fm(font);

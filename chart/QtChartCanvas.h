@@ -26,6 +26,8 @@ class QtChartCanvas : public ChartCanvas {
   void TextOut(int x, int y, const QString& text) override;
   int TextWidth(const QString& text) override;
   int TextHeight(const QString& text) override;
+  // Exact when the text's glyph pixels are cached: their bounds, with the background cell.
+  TRect TextPixelBounds(int x, int y, const QString& text) override;
   void ClipPolygon(std::span<const TPoint> points) override;
   void ClipRectangle(const TRect& r) override;
   void Unclip() override;
@@ -52,6 +54,9 @@ class QtChartCanvas : public ChartCanvas {
   const QFont& CurrentQFont();
   // The cached texts of the canvas font; null without a cache.
   TextCache::FontTexts* CurrentTexts();
+  // The text's cached glyph pixels, when it can be drawn by copying them (no rotation, an image
+  // to write into); null otherwise.
+  const TextCache::FontTexts::Glyphs* DirectTextPixels(const QString& text);
   // Sets the text's glyph pixels straight in the image when the cache has them; false when the
   // painter must draw the text.
   bool TextOutDirect(int left, int top, const QString& text);
@@ -61,6 +66,9 @@ class QtChartCanvas : public ChartCanvas {
   // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
   // and the direct writer is at hand; false when the painter must fill.
   bool FillDirect(const TRect& r);
+  // Fills the polygon's inside (odd-even rule) straight in the image when the brush is solid and
+  // the direct writer is at hand; false when the painter must fill.
+  bool FillPolygonDirect(std::span<const TPoint> points);
   // Hands the painter's clip to the direct pixel writer.
   void SyncDirectClip();
 

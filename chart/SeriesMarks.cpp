@@ -81,35 +81,47 @@ void TSeriesMarks::MeasureBox(ChartCanvas& canvas, const QString& text, int& wid
 
 void TSeriesMarks::DrawItem(TChartCanvas3D& canvas3D, TColor chartColor, int index, TColor pointColor,
                             const QString& text, TSeriesMarkPosition position) {
-  TSeriesMarkPosition& stored = positions_.Position(index);
-  if (stored.IsCustom)
-    position = stored;
-  else
-    stored = position;
+  Paint(canvas3D, chartColor, pointColor, text, Place(index, position));
+}
 
+TSeriesMarkPosition TSeriesMarks::Place(int index, const TSeriesMarkPosition& computed) {
+  TSeriesMarkPosition& stored = positions_.Position(index);
+  if (!stored.IsCustom) stored = computed;
+  return stored;
+}
+
+// The box stays flat and keeps its place relative to the arrow's projected end.
+TSeriesMarks::TLayout TSeriesMarks::LayOut(const TChartCanvas3D& canvas3D, const TSeriesMarkPosition& placed) const {
+  TLayout l;
+  l.ArrowFrom = canvas3D.Project(placed.ArrowStart, MarkDepth);
+  l.ArrowTo = canvas3D.Project(placed.ArrowEnd, MarkDepth);
+  const TPoint topLeft{l.ArrowTo.X - (placed.ArrowEnd.X - placed.BoxTopLeft.X),
+                       l.ArrowTo.Y - (placed.ArrowEnd.Y - placed.BoxTopLeft.Y)};
+  l.Box = {topLeft.X, topLeft.Y, topLeft.X + placed.BoxWidth, topLeft.Y + placed.BoxHeight};
+  l.Text = {topLeft.X + placed.BoxWidth / 2, topLeft.Y + (frame_.Visible() ? frame_.Width() : 0)};
+  return l;
+}
+
+void TSeriesMarks::Paint(TChartCanvas3D& canvas3D, TColor chartColor, TColor pointColor, const QString& text,
+                         const TSeriesMarkPosition& placed) {
   ChartCanvas& canvas = canvas3D.Canvas();
+  const TLayout l = LayOut(canvas3D, placed);
   if (arrow_.Visible()) {
     TCanvasPen pen = arrow_.ToCanvasPen();
     if (pen.Color == pointColor || pen.Color == chartColor) pen.Color = chartColor == clBlack ? clWhite : clBlack;
     canvas.SetPen(pen);
     canvas.SetBrushStyle(TBrushStyle::Clear);
-    canvas3D.MoveToZ(position.ArrowStart, MarkDepth);
-    canvas3D.LineToZ(position.ArrowEnd, MarkDepth);
+    canvas.MoveTo(l.ArrowFrom);
+    canvas.LineTo(l.ArrowTo);
   }
 
-  // The box stays flat and keeps its place relative to the arrow's projected end.
-  const TPoint q = canvas3D.Project(position.ArrowEnd, MarkDepth);
-  TPoint topLeft{q.X - (position.ArrowEnd.X - position.BoxTopLeft.X),
-                 q.Y - (position.ArrowEnd.Y - position.BoxTopLeft.Y)};
-
-  if (frame_.Visible() || !transparent_) {
+  if (DrawsBox()) {
     canvas.SetBrush({backColor_, transparent_ ? TBrushStyle::Clear : TBrushStyle::Solid});
     if (frame_.Visible())
       canvas.SetPen(frame_.ToCanvasPen());
     else
       canvas.ClearPen();
-    canvas.Rectangle({topLeft.X, topLeft.Y, topLeft.X + position.BoxWidth, topLeft.Y + position.BoxHeight});
-    if (frame_.Visible()) topLeft.Y += frame_.Width();
+    canvas.Rectangle(l.Box);
   }
 
   // No background behind the text: it stands on the box's fill.
@@ -117,7 +129,40 @@ void TSeriesMarks::DrawItem(TChartCanvas3D& canvas3D, TColor chartColor, int ind
   canvas.SetBackMode(TBackMode::Transparent);
   canvas.SetTextAlign(THorizAlign::Center, TVertAlign::Top);
   const int lineHeight = canvas.TextHeight(kW);
-  const int x = topLeft.X + position.BoxWidth / 2;
-  ForEachLine(text, [&](int k, const QString& line) { canvas.TextOut(x, topLeft.Y + k * lineHeight, line); });
+  ForEachLine(text, [&](int k, const QString& line) { canvas.TextOut(l.Text.X, l.Text.Y + k * lineHeight, line); });
   canvas.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
+}
+
+TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(TChartCanvas3D& canvas3D, const QString& text,
+                                               const TSeriesMarkPosition& placed) const {
+  ChartCanvas& canvas = canvas3D.Canvas();
+  const TLayout l = LayOut(canvas3D, placed);
+  TMarkPixels pixels;
+  if (arrow_.Visible()) {
+    // A wide pen reaches half its width around the line, rounded ends included.
+    const int reach = arrow_.Width() / 2 + 1;
+    pixels.Arrow = {std::min(l.ArrowFrom.X, l.ArrowTo.X) - reach, std::min(l.ArrowFrom.Y, l.ArrowTo.Y) - reach,
+                    std::max(l.ArrowFrom.X, l.ArrowTo.X) + reach + 1, std::max(l.ArrowFrom.Y, l.ArrowTo.Y) + reach + 1};
+  }
+  if (DrawsBox()) {
+    const int reach = frame_.Visible() && frame_.Width() > 1 ? frame_.Width() / 2 + 1 : 0;
+    pixels.Box = {l.Box.Left - reach, l.Box.Top - reach, l.Box.Right + reach, l.Box.Bottom + reach};
+    if (!transparent_ && canvas.PenMode() == TPenMode::Copy) pixels.Cover = l.Box;
+  }
+  // The text as Paint writes it: brush clear, transparent, centred and top-aligned.
+  const TCanvasBrush brush = canvas.Brush();
+  const TBackMode backMode = canvas.BackMode();
+  const THorizAlign horizontal = canvas.HorizAlign();
+  const TVertAlign vertical = canvas.VertAlign();
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  canvas.SetBackMode(TBackMode::Transparent);
+  canvas.SetTextAlign(THorizAlign::Center, TVertAlign::Top);
+  const int lineHeight = canvas.TextHeight(kW);
+  ForEachLine(text, [&](int k, const QString& line) {
+    pixels.Text = Union(pixels.Text, canvas.TextPixelBounds(l.Text.X, l.Text.Y + k * lineHeight, line));
+  });
+  canvas.SetBrush(brush);
+  canvas.SetBackMode(backMode);
+  canvas.SetTextAlign(horizontal, vertical);
+  return pixels;
 }

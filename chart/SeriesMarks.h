@@ -72,10 +72,33 @@ class TSeriesMarks {
   void DrawItem(TChartCanvas3D& canvas, TColor chartColor, int index, TColor pointColor,
                 const QString& text, TSeriesMarkPosition position);
 
+  // The two halves of DrawItem. Place gives the position the mark of index is drawn at (the
+  // stored custom one, or the computed one, which it stores); Paint draws it there.
+  TSeriesMarkPosition Place(int index, const TSeriesMarkPosition& computed);
+  void Paint(TChartCanvas3D& canvas, TColor chartColor, TColor pointColor, const QString& text,
+             const TSeriesMarkPosition& placed);
+
+  // Where Paint's pixels go, for the canvas' current font. Arrow, Box and Text each hold every
+  // pixel of their part (empty for a part not drawn); Cover is the part of the box that Paint
+  // surely sets opaquely (empty when the box lets what lies below show through).
+  struct TMarkPixels {
+    TRect Arrow, Box, Text, Cover;
+  };
+  TMarkPixels Pixels(TChartCanvas3D& canvas, const QString& text, const TSeriesMarkPosition& placed) const;
+
  private:
   void Changed() const {
     if (onChange_) onChange_();
   }
+  // The flat places of a placed mark: the arrow's projected ends, the box, and the reference
+  // point of the text's first line (centred, top-aligned).
+  struct TLayout {
+    TPoint ArrowFrom, ArrowTo;
+    TRect Box;
+    TPoint Text;
+  };
+  TLayout LayOut(const TChartCanvas3D& canvas, const TSeriesMarkPosition& placed) const;
+  bool DrawsBox() const { return frame_.Visible() || !transparent_; }
 
   std::function<void()> onChange_;
   bool visible_ = false;

@@ -24,13 +24,13 @@ int TextCache::FontTexts::Width(const QString& text) {
   return width;
 }
 
-const std::vector<QRect>* TextCache::FontTexts::Pixels(const QString& text) {
+const TextCache::FontTexts::Glyphs* TextCache::FontTexts::Pixels(const QString& text) {
   auto it = masks_.constFind(text);
   if (it == masks_.constEnd()) {
     if (masks_.size() >= kMostTexts) masks_.clear();
     it = masks_.insert(text, Rasterise(text));
   }
-  return it->Whole ? &it->Runs : nullptr;
+  return it->Whole ? &it->Pixels : nullptr;
 }
 
 // The text is drawn the way the canvas draws it (a painter without antialiasing, the baseline at
@@ -61,7 +61,9 @@ TextCache::FontTexts::Mask TextCache::FontTexts::Rasterise(const QString& text) 
       }
       const int start = x;
       while (x < image.width() && qAlpha(line[x]) == 255) ++x;
-      mask.Runs.emplace_back(QPoint(start - margin, y - margin), QPoint(x - 1 - margin, y - margin));
+      const QRect run(QPoint(start - margin, y - margin), QPoint(x - 1 - margin, y - margin));
+      mask.Pixels.Runs.push_back(run);
+      mask.Pixels.Bounds |= run;
     }
   }
   mask.Whole = true;

@@ -22,14 +22,19 @@ class TextCache {
     int Height() const { return height_; }
     // The horizontal advance of the text.
     int Width(const QString& text);
-    // The pixels the glyphs set when the text's baseline starts at (0, Ascent()), as runs of one
-    // row each; null when the painter would not set whole pixels only (then it must draw).
-    const std::vector<QRect>* Pixels(const QString& text);
+    // The pixels the glyphs set when the text's baseline starts at (0, Ascent()): runs of one
+    // row each, and their bounds.
+    struct Glyphs {
+      std::vector<QRect> Runs;
+      QRect Bounds;
+    };
+    // Null when the painter would not set whole pixels only (then it must draw).
+    const Glyphs* Pixels(const QString& text);
 
    private:
     struct Mask {
       bool Whole = false;
-      std::vector<QRect> Runs;
+      Glyphs Pixels;
     };
     Mask Rasterise(const QString& text);
 

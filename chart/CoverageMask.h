@@ -1,0 +1,56 @@
+#pragma once
+// One bit per pixel of the repaint's bitmap: the pixels that shapes drawn later are certain to
+// set opaquely. A shape whose every pixel is covered leaves nothing of itself in the picture and
+// need not be drawn.
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Geometry.h"
+
+class CoverageMask {
+ public:
+  // A mask of the size with no pixel covered.
+  void Reset(int width, int height);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Covers r's pixels: Left..Right-1, Top..Bottom-1, as far as they lie in the mask.
+  void Cover(const TRect& r);
+  // Covers every pixel of the image (of the mask's size) that a drawing wrote: a pixel left at
+  // zero, the value the image was cleared to, is one nothing was drawn on. Drawings write opaque
+  // colours, whose alpha byte is never zero.
+  void CoverDrawn(const QImage& image);
+  // Covers every pixel of the image that a drawing did not write.
+  void CoverUndrawn(const QImage& image);
+  // Whether every pixel of r that lies in the mask is covered; pixels outside the mask are never
+  // drawn, so an r wholly outside is covered.
+  bool Covers(const TRect& r) const;
+
+  // Answers Covers for rectangles of any size at the same small cost, for a mask that no
+  // longer changes: from the count of uncovered pixels above and left of each pixel.
+  class Table {
+   public:
+    explicit Table(const CoverageMask& mask);
+    bool Covers(const TRect& r) const;
+
+   private:
+    int width_, height_;
+    std::vector<int32_t> uncovered_;  // (width_ + 1) x (height_ + 1), row by row
+  };
+
+ private:
+  // The bits of columns a..b (inclusive, within one word) of a word.
+  static uint64_t Bits(int a, int b) {
+    const uint64_t upToB = b == 63 ? ~uint64_t{0} : (uint64_t{1} << (b + 1)) - 1;
+    return upToB & ~((uint64_t{1} << a) - 1);
+  }
+  // Covers the pixels of the image that are (drawn) or are not (!drawn) zero.
+  void CoverWhere(const QImage& image, bool drawn);
+  // r cut to the mask; false when nothing of it is left.
+  bool Clamp(const TRect& r, TRect& inside) const;
+
+  int width_ = 0, height_ = 0;
+  int words_ = 0;  // words per row
+  std::vector<uint64_t> bits_;
+};
