@@ -219,10 +219,13 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every
 // pixel of an earlier one again (its front, side and top cover the earlier box's), provided
-// nothing shows through the later one.
+// nothing shows through the later one and the view moves every corner alike: a zoomed view
+// rounds each projected corner by itself, and the earlier box may then stick out by a pixel.
 void TBarSeries::FindOverpaintedBars() {
   overpainted_.clear();
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !PaintsOpaquely(BarPen(), BarBrush())) return;
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !PaintsOpaquely(BarPen(), BarBrush()) ||
+      ParentChart()->Canvas().ZoomScale() != 1.0)
+    return;
   const bool forward = DrawValuesForward();
   const int count = VisibleTo - VisibleFrom + 1;
   std::vector<ColumnShape> shapes(static_cast<size_t>(count));

@@ -59,11 +59,13 @@ void TCustomSeries::PaintValues() {
 
 // Where the line runs up and down within one pixel column, its pieces there are bands of that
 // column, and the pieces after one of them cover one stretch of rows: a piece inside that stretch
-// is painted over entirely when nothing shows through the pieces. Only pieces between
-// two drawable, coloured neighbours count; anything else ends the column's run.
+// is painted over entirely when nothing shows through the pieces and the view is not zoomed (a
+// zoomed view rounds each projected corner by itself). Only pieces between two drawable,
+// coloured neighbours count; anything else ends the column's run.
 void TCustomSeries::FindOverpaintedPieces() {
   overpainted_.clear();
   if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
+      ParentChart()->Canvas().ZoomScale() != 1.0 ||
       !PaintsOpaquely(linePen_, lineBrush_))
     return;
   const int count = VisibleTo - VisibleFrom + 1;

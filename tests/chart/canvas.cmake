@@ -7,6 +7,8 @@ add_executable(chart_canvas_tests
   ${CMAKE_CURRENT_LIST_DIR}/canvas/QtChartCanvasTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CanvasSceneTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/PolygonFillTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/canvas/CoverageMaskTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/canvas/TextCacheTest.cpp
 )
 target_link_libraries(chart_canvas_tests PRIVATE pikutora_chart GTest::gtest)
 gtest_discover_tests(chart_canvas_tests PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,8 +1,9 @@
-// The repaint into the off-screen bitmap sets thin outlines and solid rectangles straight in the
-// image's memory, leaves out the fill of polygons without an inside, and leaves out the bars and
-// ribbon pieces that later ones paint over. Drawn through the painter alone (a pixmap, which the
-// canvas cannot write into directly) with every shape drawn, every primitive goes the long way;
-// both pictures must be the same pixel for pixel.
+// The repaint into the off-screen bitmap sets thin outlines, solid rectangles, polygons and
+// texts straight in the image's memory, leaves out the fill of polygons without an inside, leaves
+// out the bars, ribbon pieces and marks that what comes later paints over, and copies the line
+// it drew aside to learn its pixels. Drawn through the painter alone (a pixmap, which the canvas
+// cannot write into directly) with every shape drawn, every primitive goes the long way; both
+// pictures must be the same pixel for pixel.
 #include <gtest/gtest.h>
 
 #include <QPixmap>
@@ -17,13 +18,11 @@ struct PictureCase {
   const char* name;
   int drills;
   double fromDrill, toDrill;  // the bottom axis range shown; from > to keeps it automatic
+  int zoom = 100;             // the 3D view's zoom in percent, texts zoomed with it
 };
 
-class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
-
-TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
-  const PictureCase& c = GetParam();
-  ResultGraph g;
+// The result graph of the case's drills, 601 x 449.
+void MakeGraph(ResultGraph& g, const PictureCase& c) {
   g.chart.resize(601, 449);
   QRandomGenerator random(20261208u + unsigned(c.drills));
   for (int i = 0; i < c.drills; ++i) g.Add(random.bounded(101), 60 + random.bounded(300));
@@ -32,6 +31,18 @@ TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
     g.chart.BottomAxis()->SetMaximum(c.toDrill);
     g.chart.BottomAxis()->SetMinimum(c.fromDrill);
   }
+  if (c.zoom != 100) {
+    g.chart.View3DOptions().SetZoomText(true);
+    g.chart.View3DOptions().SetZoom(c.zoom);
+  }
+}
+
+class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
+  const PictureCase& c = GetParam();
+  ResultGraph g;
+  MakeGraph(g, c);
 
   g.chart.Canvas().SetBuffered(true);
   const QImage direct = g.chart.RenderToImage().copy();
@@ -62,7 +73,33 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"TenThousand", 10000, 1, 0}, PictureCase{"ThreeThousand", 3000, 1, 0},
                       PictureCase{"ThreeThousandAndOne", 3001, 1, 0},
                       // Zoomed in: bars and ribbon cut off at the plot's sides by the clip.
-                      PictureCase{"ZoomedIntoThirty", 300, 100.5, 130.5}),
+                      PictureCase{"ZoomedIntoThirty", 300, 100.5, 130.5},
+                      // More marks than columns, left and right of the range shown too.
+                      PictureCase{"ScrolledThousandOfFiveThousand", 5000, 2000.5, 2999.5},
+                      // The 3D view zoomed out and in, texts with it.
+                      PictureCase{"ThousandZoomedOut", 1000, 1, 0, 70},
+                      PictureCase{"ThreeThousandZoomedIn", 3000, 1, 0, 140}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Marks left out are still placed: every visible point has the stored position a repaint that
+// draws every mark stores.
+TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
+  ResultGraph g;
+  MakeGraph(g, PictureCase{"", 3000, 1, 0});
+  g.chart.Canvas().SetBuffered(true);
+  g.chart.SetSkipOverpainted(false);
+  g.chart.RenderToImage();
+  const TSeriesMarksPositions everyMark = g.bars.Marks().Positions();
+  g.bars.Marks().Positions().Clear();
+  g.chart.SetSkipOverpainted(true);
+  g.chart.RenderToImage();
+  const TSeriesMarksPositions& planned = g.bars.Marks().Positions();
+  ASSERT_EQ(planned.Count(), everyMark.Count());
+  ASSERT_EQ(planned.Count(), 3000);
+  for (int i = 0; i < planned.Count(); ++i) {
+    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
+    EXPECT_EQ(planned.Stored(i)->ArrowStart, everyMark.Stored(i)->ArrowStart) << i;
+  }
+}
 
 }  // namespace
