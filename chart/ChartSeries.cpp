@@ -265,6 +265,7 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     int Width = 0, Height = 0;
   };
   std::unordered_map<double, Measured> byValue;
+  const CoverageMask::Table later(covered);
   hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
@@ -286,7 +287,11 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);
     PlaceMark(position);
     const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->Text, marks_.Place(i, position));
-    if (covered.Covers(pixels.Box) && covered.Covers(pixels.Text) && covered.Covers(pixels.Arrow))
+    // The text normally stands inside its box; the table answers at once for what was drawn
+    // after the marks, the mask for the marks kept so far too.
+    const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;
+    auto covers = [&](const TRect& r) { return later.Covers(r) || covered.Covers(r); };
+    if (covers(pixels.Box) && (textInBox || covers(pixels.Text)) && covers(pixels.Arrow))
       hiddenMarks_[size_t(i - VisibleFrom)] = 1;
     else
       covered.Cover(pixels.Cover);
