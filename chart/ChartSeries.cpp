@@ -263,6 +263,11 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   struct Measured {
     QString Text;
     int Width = 0, Height = 0;
+    TRect TextBounds;
+  };
+  auto measure = [&](Measured& m) {
+    marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
+    m.TextBounds = marks_.TextBounds(canvas, m.Text);
   };
   std::unordered_map<double, Measured> byValue;
   const CoverageMask::Table later(covered);
@@ -274,19 +279,19 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     Measured* m = &own;
     if (labelled) {
       own.Text = MarkTextWith(i, separators);
-      marks_.MeasureBox(canvas, own.Text, own.Width, own.Height);
+      measure(own);
     } else {
       auto [it, made] = byValue.try_emplace(MarkValue(i));
       if (made) {
         it->second.Text = MarkTextWith(i, separators);
-        marks_.MeasureBox(canvas, it->second.Text, it->second.Width, it->second.Height);
+        measure(it->second);
       }
       m = &it->second;
     }
     if (m->Text.isEmpty()) continue;
     TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);
     PlaceMark(position);
-    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->Text, marks_.Place(i, position));
+    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->TextBounds, marks_.Place(i, position));
     // The text normally stands inside its box; the table answers at once for what was drawn
     // after the marks, the mask for the marks kept so far too.
     const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;

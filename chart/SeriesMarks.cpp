@@ -133,9 +133,8 @@ void TSeriesMarks::Paint(TChartCanvas3D& canvas3D, TColor chartColor, TColor poi
   canvas.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
 }
 
-TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(TChartCanvas3D& canvas3D, const QString& text,
+TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(const TChartCanvas3D& canvas3D, const TRect& textBounds,
                                                const TSeriesMarkPosition& placed) const {
-  ChartCanvas& canvas = canvas3D.Canvas();
   const TLayout l = LayOut(canvas3D, placed);
   TMarkPixels pixels;
   if (arrow_.Visible()) {
@@ -147,9 +146,15 @@ TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(TChartCanvas3D& canvas3D, const Q
   if (DrawsBox()) {
     const int reach = frame_.Visible() && frame_.Width() > 1 ? frame_.Width() / 2 + 1 : 0;
     pixels.Box = {l.Box.Left - reach, l.Box.Top - reach, l.Box.Right + reach, l.Box.Bottom + reach};
-    if (!transparent_ && canvas.PenMode() == TPenMode::Copy) pixels.Cover = l.Box;
+    if (!transparent_ && canvas3D.Canvas().PenMode() == TPenMode::Copy) pixels.Cover = l.Box;
   }
-  // The text as Paint writes it: brush clear, transparent, centred and top-aligned.
+  pixels.Text = {textBounds.Left + l.Text.X, textBounds.Top + l.Text.Y, textBounds.Right + l.Text.X,
+                 textBounds.Bottom + l.Text.Y};
+  return pixels;
+}
+
+// The text as Paint writes it: brush clear, transparent, centred and top-aligned.
+TRect TSeriesMarks::TextBounds(ChartCanvas& canvas, const QString& text) const {
   const TCanvasBrush brush = canvas.Brush();
   const TBackMode backMode = canvas.BackMode();
   const THorizAlign horizontal = canvas.HorizAlign();
@@ -158,11 +163,12 @@ TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(TChartCanvas3D& canvas3D, const Q
   canvas.SetBackMode(TBackMode::Transparent);
   canvas.SetTextAlign(THorizAlign::Center, TVertAlign::Top);
   const int lineHeight = canvas.TextHeight(kW);
+  TRect bounds;
   ForEachLine(text, [&](int k, const QString& line) {
-    pixels.Text = Union(pixels.Text, canvas.TextPixelBounds(l.Text.X, l.Text.Y + k * lineHeight, line));
+    bounds = Union(bounds, canvas.TextPixelBounds(0, k * lineHeight, line));
   });
   canvas.SetBrush(brush);
   canvas.SetBackMode(backMode);
   canvas.SetTextAlign(horizontal, vertical);
-  return pixels;
+  return bounds;
 }

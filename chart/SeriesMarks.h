@@ -84,7 +84,11 @@ class TSeriesMarks {
   struct TMarkPixels {
     TRect Arrow, Box, Text, Cover;
   };
-  TMarkPixels Pixels(TChartCanvas3D& canvas, const QString& text, const TSeriesMarkPosition& placed) const;
+  // textBounds: TextBounds of the mark's text.
+  TMarkPixels Pixels(const TChartCanvas3D& canvas, const TRect& textBounds, const TSeriesMarkPosition& placed) const;
+  // Where Paint's text pixels go relative to the point it writes the first line at, for the
+  // canvas' current font: the same for every mark with this text.
+  TRect TextBounds(ChartCanvas& canvas, const QString& text) const;
 
  private:
   void Changed() const {
