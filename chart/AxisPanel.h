@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "chart/ChartAxis.h"
-#include "chart/CoverageMask.h"
 #include "chart/ChartPanelExtended.h"
+#include "chart/CoverageMask.h"
 
 class TChartSeries;
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "chart/ChartValueList.h"
-#include "chart/CoverageMask.h"
 #include "chart/ChartValueLists.h"
+#include "chart/CoverageMask.h"
 #include "chart/FormatFloat.h"
 #include "chart/SeriesMarks.h"
 #include "platform/Color.h"
@@ -244,5 +244,5 @@ class TChartSeries {
   std::vector<QString> labels_;  // a null string for a point without label
   std::vector<char> hiddenMarks_;  // by index - VisibleFrom, from PlanMarks; empty: all drawn
 
-  friend class TCustomAxisPanel;  // detaches the series when the chart goes first
+  friend class TCustomAxisPanel;  // detaches the series when the chart goes first, drops mark plans
 };
