@@ -1,6 +1,9 @@
 #include "chart/CoverageMask.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 void CoverageMask::Reset(int width, int height) {
   width_ = std::max(width, 0);
@@ -48,8 +51,20 @@ void CoverageMask::CoverWhere(const QImage& image, bool drawn) {
   for (int y = 0; y < h; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     uint64_t* row = bits_.data() + size_t(y) * size_t(words_);
-    for (int x = 0; x < w; ++x)
-      if ((line[x] != 0) == drawn) row[x / 64] |= uint64_t{1} << (x % 64);
+    for (int x0 = 0; x0 < w; x0 += 64) {
+      const int n = std::min(64, w - x0);
+      uint64_t zero = 0;  // a set bit: a pixel left at zero
+      int k = 0;
+#if defined(__SSE2__)
+      for (; k + 4 <= n; k += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x0 + k));
+        zero |= uint64_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, _mm_setzero_si128())))) << k;
+      }
+#endif
+      for (; k < n; ++k) zero |= uint64_t(line[x0 + k] == 0) << k;
+      const uint64_t inMask = n == 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
+      row[x0 / 64] |= (drawn ? ~zero : zero) & inMask;
+    }
   }
 }
 
@@ -61,9 +76,13 @@ CoverageMask::Table::Table(const CoverageMask& mask)
     const int32_t* above = uncovered_.data() + size_t(y) * stride;
     int32_t* here = uncovered_.data() + size_t(y + 1) * stride;
     int32_t inRow = 0;
-    for (int x = 0; x < width_; ++x) {
-      inRow += int32_t(((row[x / 64] >> (x % 64)) & 1) == 0);
-      here[x + 1] = above[x + 1] + inRow;
+    for (int x0 = 0; x0 < width_; x0 += 64) {
+      const int n = std::min(64, width_ - x0);
+      uint64_t open = ~row[x0 / 64];  // a set bit: an uncovered pixel
+      for (int k = 0; k < n; ++k, open >>= 1) {
+        inRow += int32_t(open & 1);
+        here[x0 + k + 1] = above[x0 + k + 1] + inRow;
+      }
     }
   }
 }

@@ -63,7 +63,11 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   }
   bounds_ = region.boundingRect() & image;
   oneRect_ = region.rectCount() <= 1;
+  clipRects_.clear();
   if (oneRect_) return;
+  for (const QRect& r : region) {
+    if (const QRect inside = r & image; !inside.isEmpty()) clipRects_.push_back(inside);
+  }
   // A region's rectangles come in bands from top to bottom, left to right within a band, and do
   // not overlap: counted per row first, then placed, each row's spans stay in order.
   auto rows = [this](const QRect& r) { return std::pair{std::max(r.top(), 0), std::min(r.bottom(), height_ - 1)}; };
@@ -96,22 +100,29 @@ inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
   }
 }
 
+void ImagePixels::FillInside(const QRect& r, QRgb colour) {
+  QRgb* p = Line(r.top()) + r.left();
+  const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+  if (r.width() == 1) {
+    for (int y = r.top(); y <= r.bottom(); ++y, p += step) *p = colour;
+  } else {
+    for (int y = r.top(); y <= r.bottom(); ++y, p += step) FillRun(p, r.width(), colour);
+  }
+}
+
 void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
   for (const QRect& r : rects) {
-    const int top = std::max(r.top(), bounds_.top()), bottom = std::min(r.bottom(), bounds_.bottom());
-    if (!oneRect_) {
-      for (int y = top; y <= bottom; ++y) FillRow(y, r.left(), r.right(), colour);
+    if (oneRect_) {
+      // Inside one rectangle every row gets the same columns.
+      if (const QRect inside = r & bounds_; !inside.isEmpty()) FillInside(inside, colour);
       continue;
     }
-    // Inside one rectangle every row gets the same columns.
-    const int left = std::max(r.left(), bounds_.left()), right = std::min(r.right(), bounds_.right());
-    if (left > right || top > bottom) continue;
-    QRgb* p = Line(top) + left;
-    const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
-    if (left == right) {
-      for (int y = top; y <= bottom; ++y, p += step) *p = colour;
-    } else {
-      for (int y = top; y <= bottom; ++y, p += step) FillRun(p, right - left + 1, colour);
+    // The clip's rectangles from the first band that reaches r's top row, until one starts
+    // below r.
+    auto it = std::lower_bound(clipRects_.begin(), clipRects_.end(), r.top(),
+                               [](const QRect& c, int top) { return c.bottom() < top; });
+    for (; it != clipRects_.end() && it->top() <= r.bottom(); ++it) {
+      if (const QRect inside = r & *it; !inside.isEmpty()) FillInside(inside, colour);
     }
   }
 }
@@ -137,11 +148,6 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
 bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
   if (!polygon_.Set(points)) return false;
   const int top = std::max(polygon_.Top(), bounds_.top()), bottom = std::min(polygon_.Bottom(), bounds_.bottom());
-  for (int y = top; y <= bottom; ++y) {
-    const std::span<const int> row = polygon_.Row(y);
-    for (size_t i = 0; i + 1 < row.size(); i += 2) {
-      if (row[i] < row[i + 1]) FillRow(y, row[i], row[i + 1] - 1, colour);
-    }
-  }
+  polygon_.ForEachSpan(top, bottom, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); });
   return true;
 }

@@ -45,6 +45,8 @@ class ImagePixels {
   QRgb* Line(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
   // Row y's pixels left..right (inclusive) that the clip lets through, in the colour.
   void FillRow(int y, int left, int right, QRgb colour);
+  // The rectangle's pixels, all inside the writable pixels, in the colour.
+  void FillInside(const QRect& r, QRgb colour);
 
   uchar* bits_;
   qsizetype stride_;
@@ -55,5 +57,8 @@ class ImagePixels {
   QRect bounds_;                  // the writable pixels' bounding rectangle
   std::vector<size_t> rowStart_;  // rowStart_[y] .. rowStart_[y + 1]: row y's spans in spans_
   std::vector<Span> spans_;
+  // The clip's rectangles cut to the image, in the region's bands from top to bottom (the bands
+  // do not overlap, so their bottoms rise too): a tall rectangle meets few of them.
+  std::vector<QRect> clipRects_;
   PolygonSpans polygon_;
 };

@@ -5,6 +5,7 @@
 // and where an edge crosses a row is found in 16.16 fixed point, its slope cut towards zero.
 // Pixels between the first and second crossing, the third and fourth, ... are inside.
 #include <QPoint>
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -22,6 +23,12 @@ class PolygonSpans {
   // Row y's inside pixels as pairs [left, right): left of one pair <= right of it <= left of the
   // next. The span stays valid until the next call.
   std::span<const int> Row(int y);
+  // f(y, left, right) for each inside pair [left, right) of the rows from..to, top to bottom,
+  // the same pairs as Row's. Between two rows where an edge begins or ends the same edges cross
+  // every row; where they are two, as in every row of a convex polygon, their crossings are
+  // stepped from row to row instead of found and sorted anew.
+  template <typename F>
+  void ForEachSpan(int from, int to, F f);
 
  private:
   struct Edge {
@@ -31,5 +38,42 @@ class PolygonSpans {
   };
   std::vector<Edge> edges_;
   std::vector<int> crossings_;
+  std::vector<int> events_;  // the rows where an edge begins or ends, in order
   int top_ = 1, bottom_ = 0;
 };
+
+template <typename F>
+void PolygonSpans::ForEachSpan(int from, int to, F f) {
+  events_.clear();
+  for (const Edge& e : edges_) {
+    events_.push_back(e.Top);
+    events_.push_back(e.Bottom);
+  }
+  std::sort(events_.begin(), events_.end());
+  events_.erase(std::unique(events_.begin(), events_.end()), events_.end());
+  for (size_t k = 0; k + 1 < events_.size(); ++k) {
+    const int y0 = std::max(events_[k], from), y1 = std::min(events_[k + 1], to + 1);
+    if (y0 >= y1) continue;
+    const Edge* pair[2] = {nullptr, nullptr};
+    int active = 0;
+    for (const Edge& e : edges_) {
+      if (e.Top <= events_[k] && e.Bottom >= events_[k + 1] && active++ < 2) pair[active - 1] = &e;
+    }
+    if (active != 2) {
+      for (int y = y0; y < y1; ++y) {
+        const std::span<const int> row = Row(y);
+        for (size_t i = 0; i + 1 < row.size(); i += 2)
+          if (row[i] < row[i + 1]) f(y, row[i], row[i + 1]);
+      }
+      continue;
+    }
+    int64_t a = pair[0]->Base + int64_t(y0) * pair[0]->Slope, b = pair[1]->Base + int64_t(y0) * pair[1]->Slope;
+    for (int y = y0; y < y1; ++y, a += pair[0]->Slope, b += pair[1]->Slope) {
+      const int ca = int(a >> 16), cb = int(b >> 16);
+      if (ca < cb)
+        f(y, ca, cb);
+      else if (cb < ca)
+        f(y, cb, ca);
+    }
+  }
+}
