@@ -1,6 +1,7 @@
 #include "chart/BarSeries.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "chart/AxisPanel.h"
 #include "chart/BarWidth.h"
@@ -202,8 +203,9 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
   covered_.swap(overpainted_);  // the bars the column's later ones hide, or none
   if (covered_.empty()) covered_.assign(overpainted_.size(), 0);
   overpainted_.clear();
-  const CoverageMask::Table table(*covered);
   const int origin = OriginPixel();
+  std::vector<std::pair<int, TRect>> boxes;  // index - VisibleFrom, box
+  long long rows = 0;
   for (int i = VisibleFrom; i <= VisibleTo; ++i) {
     if (ValueColor(i) == clNone || covered_[size_t(i - VisibleFrom)] != 0) continue;
     const int left = CalcXPos(i), right = left + BarPixelWidth;
@@ -213,8 +215,12 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
       const TPoint a = canvas3D.Project(left, top, z), b = canvas3D.Project(right, bottom, z);
       box = Union(box, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
     }
-    covered_[size_t(i - VisibleFrom)] = table.Covers(box);
+    boxes.emplace_back(i - VisibleFrom, box);
+    rows += box.Height();
   }
+  std::optional<CoverageMask::Table> table;
+  if (covered->TableIsSooner(rows)) table.emplace(*covered);
+  for (const auto& [k, box] : boxes) covered_[size_t(k)] = table ? table->Covers(box) : covered->Covers(box);
 }
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every

@@ -1,5 +1,6 @@
 #include "chart/ChartSeries.h"
 
+#include <optional>
 #include <unordered_map>
 
 #include "chart/AxisPanel.h"
@@ -270,7 +271,10 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     m.TextBounds = marks_.TextBounds(canvas, m.Text);
   };
   std::unordered_map<double, Measured> byValue;
-  const CoverageMask::Table later(covered);
+  // Many marks ask quicker of a table of what was drawn after them (box, text and arrow: some
+  // forty rows each), and the bits then only for what the marks kept so far add.
+  std::optional<CoverageMask::Table> later;
+  if (covered.TableIsSooner(40LL * (VisibleTo - VisibleFrom + 1))) later.emplace(covered);
   hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
@@ -292,10 +296,9 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);
     PlaceMark(position);
     const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->TextBounds, marks_.Place(i, position));
-    // The text normally stands inside its box; the table answers at once for what was drawn
-    // after the marks, the mask for the marks kept so far too.
+    // The text normally stands inside its box.
     const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;
-    auto covers = [&](const TRect& r) { return later.Covers(r) || covered.Covers(r); };
+    auto covers = [&](const TRect& r) { return (later && later->Covers(r)) || covered.Covers(r); };
     if (covers(pixels.Box) && (textInBox || covers(pixels.Text)) && covers(pixels.Arrow))
       hiddenMarks_[size_t(i - VisibleFrom)] = 1;
     else

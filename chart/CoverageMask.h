@@ -27,6 +27,10 @@ class CoverageMask {
   // drawn, so an r wholly outside is covered.
   bool Covers(const TRect& r) const;
 
+  // Whether a Table answers questions about rectangles of rows rows in all sooner than the
+  // bits do: making one costs about as much as reading the bits of a row for every two pixels.
+  bool TableIsSooner(long long rows) const { return 2 * rows > 1LL * width_ * height_; }
+
   // Answers Covers for rectangles of any size at the same small cost, for a mask that no
   // longer changes: from the count of uncovered pixels above and left of each pixel.
   class Table {
