@@ -1,7 +1,19 @@
 // The two stopwatch labels and their timers.
+#include <QApplication>
+
 #include "tests/app/DrillHarness.h"
 
 namespace {
+
+// Counts the layout requests an object receives.
+class LayoutRequests : public QObject {
+ public:
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LayoutRequest) ++count;
+    return false;
+  }
+};
 
 struct Reading {
   int32_t start;
@@ -36,6 +48,27 @@ TEST_F(Stopwatch, MinutesLabelFitsItsTextAndGrowsPastNinetyNineMinutes) {
   clock_.Set(6000000);
   form->Timer1Timer();
   EXPECT_EQ(form->Label1->width(), 56);
+}
+
+TEST_F(Stopwatch, MillisecondTicksAskTheWindowForNoLayoutWhileTheMinutesLabelStillGrows) {
+  LayoutRequests requests;
+  QApplication::processEvents();  // what the window's creation left queued
+  form->installEventFilter(&requests);
+  form->Timer1->Tag = 0;
+  for (uint32_t now : {7u, 18u, 29u}) {
+    clock_.Set(now);
+    form->Timer2Timer();
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(form->Label6->text(), QStringLiteral("029"));
+  EXPECT_EQ(form->Label6->geometry(), QRect(445, 11, 24, 16));
+  EXPECT_EQ(requests.count, 0);
+  // the minutes label changes its width with its text, so its new text asks for one
+  clock_.Set(6000000);
+  form->Timer1Timer();
+  QApplication::processEvents();
+  EXPECT_EQ(form->Label1->width(), 56);
+  EXPECT_GE(requests.count, 1);
 }
 
 TEST_F(Stopwatch, DrillStartsBothTimersWithoutResettingTheLabels) {
