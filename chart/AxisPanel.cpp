@@ -294,17 +294,7 @@ void TCustomAxisPanel::PlanHidden() {
       // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
       s.CalcFirstLastVisibleIndex();
       CoverageMask forValues = covered_;
-      if (clipPoints_ && CanClip()) {
-        const QImage* clip = drawAside([&] {
-          ChartCanvas& c = canvas.Canvas();
-          canvas.BoxClip(PlotRect(), 0, ChartDepth());
-          c.SetBrush({clBlack, TBrushStyle::Solid});
-          c.FillRect({0, 0, covered_.Width(), covered_.Height()});
-          c.Unclip();
-        });
-        if (clip == nullptr) return;
-        forValues.CoverUndrawn(*clip);
-      }
+      if (clipPoints_ && CanClip()) forValues.CoverOutside(canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()));
       s.PlanHiddenValues(&forValues);
       break;
     }

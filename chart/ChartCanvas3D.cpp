@@ -1,5 +1,6 @@
 #include "chart/ChartCanvas3D.h"
 
+#include <QPolygon>
 #include <algorithm>
 #include <cstring>
 
@@ -251,26 +252,38 @@ void TChartCanvas3D::RotatedTextOutZ(int x, int y, int angle, const QString& tex
 }
 
 void TChartCanvas3D::BoxClip(const TRect& r, int z0, int z1) {
-  const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
   if (!is3D_) {
-    target_->ClipRectangle({L + 1, T + 1, R, B - 1});
+    target_->ClipRectangle({r.Left + 1, r.Top + 1, r.Right, r.Bottom - 1});
     return;
   }
+  TPoint pts[6];
+  BoxOutline(r, z0, z1, pts);
+  target_->ClipPolygon(pts);
+}
+
+QRegion TChartCanvas3D::BoxClipRegion(const TRect& r, int z0, int z1) const {
+  if (!is3D_) return QRegion(r.Left + 1, r.Top + 1, r.Right - r.Left - 1, r.Bottom - r.Top - 2);
+  TPoint pts[6];
+  BoxOutline(r, z0, z1, pts);
+  QPolygon polygon;
+  for (const TPoint& p : pts) polygon << QPoint(p.X, p.Y);
+  return QRegion(polygon, Qt::OddEvenFill);
+}
+
+void TChartCanvas3D::BoxOutline(const TRect& r, int z0, int z1, TPoint (&pts)[6]) const {
+  const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
   TPoint rightTopFront = Project(R, T, z0);
   TPoint leftTopBack = Project(L, T, z1);
   TPoint rightBottomBack = Project(R, B, z1);
-  TPoint pts[6] = {
-      Project(L, B, z0),
-      Project(L, T, z0),
-      rightTopFront.Y < leftTopBack.Y ? rightTopFront : leftTopBack,
-      Project(R, T, z1),
-      rightTopFront.X > rightBottomBack.X ? rightTopFront : rightBottomBack,
-      Project(R, B, z0),
-  };
+  pts[0] = Project(L, B, z0);
+  pts[1] = Project(L, T, z0);
+  pts[2] = rightTopFront.Y < leftTopBack.Y ? rightTopFront : leftTopBack;
+  pts[3] = Project(R, T, z1);
+  pts[4] = rightTopFront.X > rightBottomBack.X ? rightTopFront : rightBottomBack;
+  pts[5] = Project(R, B, z0);
   // A view that turns the front's right edge left of its left edge: the outline starts there.
   if (pts[5].X < pts[0].X) {
     pts[0].X = pts[5].X;
     if (rightTopFront.Y < pts[0].Y) pts[0].Y = rightTopFront.Y;
   }
-  target_->ClipPolygon(pts);
 }

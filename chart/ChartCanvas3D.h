@@ -9,6 +9,7 @@
 //
 // With the defaults (3D, orthogonal, Zoom 100, no offsets) Project(x, y, z) = (x + z, y - z).
 #include <QImage>
+#include <QRegion>
 #include <functional>
 #include <memory>
 #include <span>
@@ -147,6 +148,8 @@ class TChartCanvas3D {
   // default view the hexagon (L, B), (L, T), (L + D, T - D), (R + D, T - D), (R + D, B - D),
   // (R, B). 2D: the rectangle (L + 1, T + 1, R, B - 1) intersected with the current region.
   void BoxClip(const TRect& r, int z0, int z1);
+  // The pixels BoxClip lets through when no other clip is set.
+  QRegion BoxClipRegion(const TRect& r, int z0, int z1) const;
   void Unclip() { target_->Unclip(); }
 
  private:
@@ -177,4 +180,7 @@ class TChartCanvas3D {
   TextCache texts_;  // the texts the bitmap canvas has measured and drawn, kept between repaints
   std::vector<QImage> asides_;  // DrawAside's images by slot, kept between repaints
   TPoint quad_[4];
+
+  // BoxClip's polygon in the 3D view.
+  void BoxOutline(const TRect& r, int z0, int z1, TPoint (&pts)[6]) const;
 };

@@ -42,11 +42,7 @@ bool CoverageMask::Covers(const TRect& r) const {
   return true;
 }
 
-void CoverageMask::CoverDrawn(const QImage& image) { CoverWhere(image, true); }
-
-void CoverageMask::CoverUndrawn(const QImage& image) { CoverWhere(image, false); }
-
-void CoverageMask::CoverWhere(const QImage& image, bool drawn) {
+void CoverageMask::CoverDrawn(const QImage& image) {
   const int w = std::min(width_, image.width()), h = std::min(height_, image.height());
   for (int y = 0; y < h; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -63,9 +59,17 @@ void CoverageMask::CoverWhere(const QImage& image, bool drawn) {
 #endif
       for (; k < n; ++k) zero |= uint64_t(line[x0 + k] == 0) << k;
       const uint64_t inMask = n == 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
-      row[x0 / 64] |= (drawn ? ~zero : zero) & inMask;
+      row[x0 / 64] |= ~zero & inMask;
     }
   }
+}
+
+void CoverageMask::CoverOutside(const QRegion& region) {
+  CoverageMask inside;
+  inside.Reset(width_, height_);
+  for (const QRect& r : region) inside.Cover({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+  // Bits beyond the last column of a row are set too; nothing reads them.
+  for (size_t i = 0; i < bits_.size(); ++i) bits_[i] |= ~inside.bits_[i];
 }
 
 CoverageMask::Table::Table(const CoverageMask& mask)

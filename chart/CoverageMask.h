@@ -3,6 +3,7 @@
 // set opaquely. A shape whose every pixel is covered leaves nothing of itself in the picture and
 // need not be drawn.
 #include <QImage>
+#include <QRegion>
 #include <cstdint>
 #include <vector>
 
@@ -21,8 +22,8 @@ class CoverageMask {
   // zero, the value the image was cleared to, is one nothing was drawn on. Drawings write opaque
   // colours, whose alpha byte is never zero.
   void CoverDrawn(const QImage& image);
-  // Covers every pixel of the image that a drawing did not write.
-  void CoverUndrawn(const QImage& image);
+  // Covers every pixel outside the region.
+  void CoverOutside(const QRegion& region);
   // Whether every pixel of r that lies in the mask is covered; pixels outside the mask are never
   // drawn, so an r wholly outside is covered.
   bool Covers(const TRect& r) const;
@@ -49,8 +50,6 @@ class CoverageMask {
     const uint64_t upToB = b == 63 ? ~uint64_t{0} : (uint64_t{1} << (b + 1)) - 1;
     return upToB & ~((uint64_t{1} << a) - 1);
   }
-  // Covers the pixels of the image that are (drawn) or are not (!drawn) zero.
-  void CoverWhere(const QImage& image, bool drawn);
   // r cut to the mask; false when nothing of it is left.
   bool Clamp(const TRect& r, TRect& inside) const;
 

@@ -3,7 +3,9 @@
 // mask and by its table; pixels taken over from a drawn image.
 #include <gtest/gtest.h>
 
+#include <QPolygon>
 #include <QRandomGenerator>
+#include <QRegion>
 #include <cstring>
 #include <vector>
 
@@ -60,7 +62,7 @@ TEST_P(CoverageMaskTest, AnswersLikeAGridOfPixels) {
 // Widths below, at and across the 64-pixel words of a row.
 INSTANTIATE_TEST_SUITE_P(Widths, CoverageMaskTest, ::testing::Values(1, 63, 64, 65, 128, 601));
 
-TEST(CoverageMask, TakesOverTheDrawnOrTheUndrawnPixelsOfAnImage) {
+TEST(CoverageMask, TakesOverTheDrawnPixelsOfAnImage) {
   QImage image(70, 3, QImage::Format_RGB32);
   std::memset(image.bits(), 0, size_t(image.sizeInBytes()));
   image.setPixel(0, 0, qRgb(0, 0, 0));  // black is drawn too: its alpha byte is not zero
@@ -71,12 +73,19 @@ TEST(CoverageMask, TakesOverTheDrawnOrTheUndrawnPixelsOfAnImage) {
   EXPECT_TRUE(drawn.Covers({0, 0, 1, 1}));
   EXPECT_TRUE(drawn.Covers({69, 2, 70, 3}));
   EXPECT_FALSE(drawn.Covers({0, 0, 2, 1}));
-  CoverageMask undrawn;
-  undrawn.Reset(70, 3);
-  undrawn.CoverUndrawn(image);
-  EXPECT_FALSE(undrawn.Covers({0, 0, 1, 1}));
-  EXPECT_TRUE(undrawn.Covers({1, 0, 70, 2}));
-  EXPECT_FALSE(undrawn.Covers({0, 2, 70, 3}));
+  EXPECT_FALSE(drawn.Covers({68, 2, 70, 3}));
+}
+
+// Outside a polygon region every pixel is covered, inside none: the same pixels a painter
+// clipped to that region can set.
+TEST(CoverageMask, CoversWhatLiesOutsideARegion) {
+  const QRegion region(QPolygon({QPoint(3, 20), QPoint(3, 5), QPoint(15, 2), QPoint(90, 2), QPoint(90, 18)}),
+                       Qt::OddEvenFill);
+  CoverageMask mask;
+  mask.Reset(100, 24);
+  mask.CoverOutside(region);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 100; ++x) ASSERT_EQ(mask.Covers({x, y, x + 1, y + 1}), !region.contains(QPoint(x, y))) << x << "," << y;
 }
 
 TEST(CoverageMask, AnEmptyOrOutsideRectangleIsCovered) {
