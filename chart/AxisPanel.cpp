@@ -260,7 +260,7 @@ void TCustomAxisPanel::PlanHidden() {
     if (s->Active()) active.push_back(s);
   }
   TChartCanvas3D& canvas = Canvas();
-  if (!skipOverpainted_ || canvas.Canvas().PenMode() != TPenMode::Copy) return;
+  if (!skipOverpainted_ || !canvas.DrawingIntoColourBitmap() || canvas.Canvas().PenMode() != TPenMode::Copy) return;
   for (TChartSeries* s : active) {
     if (!s->MarksPlannable()) return;  // a program's handler may change what any series draws
   }
@@ -277,14 +277,6 @@ void TCustomAxisPanel::PlanHidden() {
   // everything of the series before it. A series that does not paint opaquely is left out of
   // the covered pixels, which only means fewer shapes are left out.
   covered_.Reset(canvas.Bitmap().width(), canvas.Bitmap().height());
-  auto drawAside = [&](const std::function<void()>& draw) {
-    const QImage* drawn = canvas.DrawAside(drawnAside_.size(), draw);
-    if (drawn == nullptr) {
-      for (TChartSeries* t : active) t->hiddenMarks_.clear();
-      drawnAside_.clear();
-    }
-    return drawn;
-  };
   for (size_t k = active.size(); k-- > firstPlanned;) {
     TChartSeries& s = *active[k];
     if (planned[k] != 0) s.PlanMarks(covered_);
@@ -292,19 +284,17 @@ void TCustomAxisPanel::PlanHidden() {
     if (k == firstPlanned) {
       // Its values come first of all that was planned: each shape wholly covered is left out.
       // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
-      s.CalcFirstLastVisibleIndex();
       CoverageMask forValues = covered_;
       if (clipPoints_ && CanClip()) forValues.CoverOutside(canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()));
       s.PlanHiddenValues(&forValues);
       break;
     }
-    const QImage* drawn = drawAside([&] {
+    const QImage& drawn = canvas.DrawAside(drawnAside_.size(), [&] {
       s.CalcFirstLastVisibleIndex();
       if (s.VisibleFrom >= 0 && s.VisibleTo >= s.VisibleFrom) PaintSeriesValues(s);
     });
-    if (drawn == nullptr) return;
     drawnAside_.emplace_back(&s, drawnAside_.size());
-    covered_.CoverDrawn(*drawn);
+    covered_.CoverDrawn(drawn);
   }
 }
 

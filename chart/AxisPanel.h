@@ -94,7 +94,8 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   // Plans which marks and values are left out because what is drawn after them covers them:
   // the marks of a series with more visible marks than the plot has columns, and the values
   // of the first such series. The pixels of the later series that paint opaquely are learnt by
-  // drawing them aside first; their turn then copies them.
+  // drawing them aside first; their turn then copies them. Only when the repaint draws into the
+  // colour bitmap, whose size the covered pixels have.
   void PlanHidden();
 
   std::unique_ptr<TChartAxis> bottomAxis_;

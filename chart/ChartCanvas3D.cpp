@@ -67,8 +67,11 @@ TRect TChartCanvas3D::BeginRepaint(const TView3DSettings& view, const TRect& cli
   return {0, 0, clientRect.Width(), clientRect.Height()};
 }
 
-const QImage* TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>& draw) {
-  if (!buffered_ || monochrome_ || target_ == nullptr || target_ != bitmapCanvas_.get()) return nullptr;
+bool TChartCanvas3D::DrawingIntoColourBitmap() const {
+  return buffered_ && !monochrome_ && target_ != nullptr && target_ == bitmapCanvas_.get();
+}
+
+const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>& draw) {
   if (asides_.size() <= slot) asides_.resize(slot + 1);
   QImage& aside = asides_[slot];
   if (aside.size() != bitmap_.size()) aside = QImage(bitmap_.size(), QImage::Format_RGB32);
@@ -81,7 +84,7 @@ const QImage* TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>
   } restore{target_, target_};
   target_ = &canvas;
   draw();
-  return &aside;
+  return aside;
 }
 
 // The bitmap's painter writes straight into the image's memory too, so the copy lands in order

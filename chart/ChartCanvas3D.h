@@ -57,11 +57,12 @@ class TChartCanvas3D {
   void SetMonochrome(bool on);
   // The bitmap of the last repaint (null before the first buffered repaint).
   const QImage& Bitmap() const { return bitmap_; }
-  // During a buffered repaint into a colour bitmap: runs draw with the target switched to the
-  // image slot (of the bitmap's size, cleared to zero) with the same projection and a fresh
-  // drawing state, and gives that image; what draw sets there is what it would set in the
-  // bitmap. Null when the repaint does not draw into a colour bitmap.
-  const QImage* DrawAside(size_t slot, const std::function<void()>& draw);
+  // Whether the repaint is drawing into a colour bitmap now.
+  bool DrawingIntoColourBitmap() const;
+  // While DrawingIntoColourBitmap: runs draw with the target switched to the image slot (of the
+  // bitmap's size, cleared to zero) with the same projection and a fresh drawing state, and
+  // gives that image; what draw sets there is what it would set in the bitmap.
+  const QImage& DrawAside(size_t slot, const std::function<void()>& draw);
   // Copies the pixels that the drawing aside in slot set into the bitmap: the picture drawing
   // it there would have given, when what it drew set its pixels in opaque colours.
   void PutAside(size_t slot);

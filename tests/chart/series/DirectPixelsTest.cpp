@@ -81,6 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"ThreeThousandZoomedIn", 3000, 1, 0, 140}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Drawn straight onto a window's canvas (not buffered) nothing is planned: skipping on or off, the
+// same picture, every mark drawn.
+TEST(DirectPixels, UnbufferedRepaintDrawsEveryMark) {
+  ResultGraph g;
+  MakeGraph(g, PictureCase{"", 3000, 1, 0});
+  g.chart.Canvas().SetBuffered(false);
+  auto paint = [&](bool skip) {
+    g.chart.SetSkipOverpainted(skip);
+    QPixmap pixmap(601, 449);
+    pixmap.fill(Qt::white);
+    {
+      QtChartCanvas canvas(&pixmap);
+      g.chart.Draw(&canvas, {0, 0, 601, 449});
+    }
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  EXPECT_TRUE(paint(true) == paint(false));
+}
+
 // Marks left out are still placed: every visible point has the stored position a repaint that
 // draws every mark stores.
 TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
