@@ -198,10 +198,8 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
   if (covered == nullptr || VisibleFrom < 0 || VisibleTo < VisibleFrom || !ValuesPaintOpaquely()) return;
   const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
   ComputeBarShift();
-  FindOverpaintedBars();
-  covered_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
-  covered_.swap(overpainted_);  // the bars the column's later ones hide, or none
-  if (covered_.empty()) covered_.assign(overpainted_.size(), 0);
+  FindOverpaintedBars();  // the bars the column's later ones hide, or none
+  covered_ = overpainted_.empty() ? std::vector<char>(size_t(VisibleTo - VisibleFrom + 1), 0) : std::move(overpainted_);
   overpainted_.clear();
   const int origin = OriginPixel();
   std::vector<std::pair<int, TRect>> boxes;  // index - VisibleFrom, box

@@ -13,8 +13,6 @@ class CoverageMask {
  public:
   // A mask of the size with no pixel covered.
   void Reset(int width, int height);
-  int Width() const { return width_; }
-  int Height() const { return height_; }
 
   // Covers r's pixels: Left..Right-1, Top..Bottom-1, as far as they lie in the mask.
   void Cover(const TRect& r);
