@@ -130,19 +130,39 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
   int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
   int x = a.X, y = a.Y;
-  auto put = [&] {
-    if (!dotted || (dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);
-  };
   const bool xMajor = ax >= ay;
   const int major = xMajor ? ax : ay, minor = xMajor ? ay : ax;
   int* majorPos = xMajor ? &x : &y;
   int* minorPos = xMajor ? &y : &x;
   const int majorStep = xMajor ? sx : sy, minorStep = xMajor ? sy : sx;
   int err = major / 2;
-  for (int i = 0; i < major; ++i) {
-    put();
+  if (dotted) {
+    for (int i = 0; i < major; ++i) {
+      if ((dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);
+      *majorPos += majorStep;
+      err -= minor;
+      if (err < 0) {
+        *minorPos += minorStep;
+        err += major;
+      }
+    }
+    return;
+  }
+  // A solid line's pixels come in runs along the major axis, one per minor coordinate: a steep
+  // line is a few tall columns, a flat one a few wide rows. The error term, never negative at a
+  // run's start, says how many steps the run takes before the minor coordinate moves (minor > 0:
+  // horizontal and vertical segments were runs above). A run of one pixel stays a pixel.
+  for (int i = 0; i < major;) {
+    const int steps = std::min(err / minor + 1, major - i);
+    const TPoint first{x, y};
+    *majorPos += (steps - 1) * majorStep;
+    if (steps == 1)
+      pixels_.emplace_back(x, y);
+    else
+      runs_.emplace_back(QPoint(std::min(first.X, x), std::min(first.Y, y)), QPoint(std::max(first.X, x), std::max(first.Y, y)));
     *majorPos += majorStep;
-    err -= minor;
+    err -= steps * minor;
+    i += steps;
     if (err < 0) {
       *minorPos += minorStep;
       err += major;

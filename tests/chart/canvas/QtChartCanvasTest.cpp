@@ -57,6 +57,45 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"DottedWide", {clBlack, 3, TPenStyle::Dot, true}, {0, 5}, {8, 5}, Steps({0, 5}, 2, 0, 4)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The pixels of a thin solid line from a to b, from a closed form: step i along the major axis
+// lies ceil((i * minor - major / 2) / major) minor steps off a (never fewer than none), the
+// pixel nearest the ideal line with ties towards a.
+PixelSet NearestPixels(TPoint a, TPoint b) {
+  const int dx = b.X - a.X, dy = b.Y - a.Y;
+  const int major = std::max(std::abs(dx), std::abs(dy)), minor = std::min(std::abs(dx), std::abs(dy));
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+  PixelSet s;
+  for (int i = 0; i < major; ++i) {
+    const long long over = static_cast<long long>(i) * minor - major / 2;
+    const int off = over <= 0 ? 0 : static_cast<int>((over + major - 1) / major);
+    s.insert(xMajor ? std::pair{a.X + sx * i, a.Y + sy * off} : std::pair{a.X + sx * off, a.Y + sy * i});
+  }
+  return s;
+}
+
+TEST(Line, EverySlopeSetsTheNearestPixelOfEachStep) {
+  QRandomGenerator random(4711);
+  for (int k = 0; k < 3000; ++k) {
+    const TPoint a{random.bounded(64), random.bounded(64)};
+    // Mostly steep or flat lines, whose pixels come in long runs, and some of any slope.
+    const int along = random.bounded(-63, 64), across = random.bounded(-4, 5);
+    TPoint b = k % 3 == 0 ? TPoint{random.bounded(64), random.bounded(64)}
+               : k % 3 == 1 ? TPoint{a.X + across, a.Y + along}
+                            : TPoint{a.X + along, a.Y + across};
+    QImage img = WhiteImage(64, 64);
+    {
+      QtChartCanvas canvas(&img);
+      canvas.SetPen(kBlackPen);
+      canvas.Line(a.X, a.Y, b.X, b.Y);
+    }
+    PixelSet expected;
+    for (auto p : NearestPixels(a, b))
+      if (p.first >= 0 && p.first < 64 && p.second >= 0 && p.second < 64) expected.insert(p);
+    ASSERT_EQ(Ink(img), expected) << a.X << "," << a.Y << " to " << b.X << "," << b.Y;
+  }
+}
+
 TEST(Polyline, JoinsThePointsAndLeavesOutOnlyTheLastPixel) {
   QImage img = WhiteImage(16, 16);
   {
