@@ -62,8 +62,9 @@ TButton* Button(QWidget* parent, const QString& caption, const QString& hint, in
   return b;
 }
 
-TLabel* StopwatchLabel(QWidget* parent, const QString& text, int left, int width) {
-  auto* l = Place(new TLabel(text, parent), left, 11, width, 16);
+template <class Label>
+Label* StopwatchLabel(QWidget* parent, const QString& text, int left, int width) {
+  auto* l = Place(new Label(text, parent), left, 11, width, 16);
   l->setFont(LayoutFont(kFontGothic, 16));
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   SetColors(l, clNone, clBlue);
@@ -100,8 +101,8 @@ void TForm1::CreateControls() {
   Edit30->setToolTip(QStringLiteral("計算式の答えを入力して[Enter]"));
   Edit30->OnKeyPress = [this](QChar& key) { Edit3KeyPress(key); };
 
-  Label1 = StopwatchLabel(this, QStringLiteral("00:00."), 397, 48);
-  Label6 = StopwatchLabel(this, QStringLiteral("000"), 445, 24);
+  Label1 = StopwatchLabel<TLabel>(this, QStringLiteral("00:00."), 397, 48);
+  Label6 = StopwatchLabel<TStopwatchLabel>(this, QStringLiteral("000"), 445, 24);
   // Its size never changes, and a fixed size spares the window the layout request that each new
   // text would otherwise post, a hundred times a second while a drill runs.
   Label6->setFixedSize(Label6->size());

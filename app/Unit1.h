@@ -10,6 +10,7 @@
 
 #include "app/TAlignedEdit.h"
 #include "app/TListBox.h"
+#include "app/TStopwatchLabel.h"
 #include "app/Tagged.h"
 #include "graph/Unit2.h"
 #include "history/DateTimeSeparators.h"
@@ -47,7 +48,7 @@ class TForm1 : public QWidget {
   TLabel* Label2;
   TAlignedEdit* Edit30;
   TLabel* Label1;
-  TLabel* Label6;
+  TStopwatchLabel* Label6;
   TButton* Button1;
   TCheckBox* CheckBox1;
   TListBox* ListBox1;

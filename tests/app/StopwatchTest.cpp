@@ -71,6 +71,27 @@ TEST_F(Stopwatch, MillisecondTicksAskTheWindowForNoLayoutWhileTheMinutesLabelSti
   EXPECT_GE(requests.count, 1);
 }
 
+// The millisecond label draws its texts from layouts it keeps; the window looks the same as with
+// the label drawing each text afresh, for texts shown the first time and again, and for one that
+// is not a single line.
+TEST_F(Stopwatch, MillisecondLabelShowsThePixelsOfAPlainLabel) {
+  QWidget plainWindow;
+  plainWindow.setFixedSize(form->size());
+  plainWindow.setFont(form->font());
+  plainWindow.setPalette(form->palette());
+  auto* plain = new TLabel(&plainWindow);
+  plain->setGeometry(form->Label6->geometry());
+  plain->setFont(form->Label6->font());
+  plain->setPalette(form->Label6->palette());
+  plain->setAlignment(form->Label6->alignment());
+  const QRect area = form->Label6->geometry();
+  for (const char* text : {"000", "123", "987", "000", "555", "123", "4\n5"}) {
+    form->Label6->setText(QString::fromLatin1(text));
+    plain->setText(QString::fromLatin1(text));
+    EXPECT_EQ(form->grab(area).toImage(), plainWindow.grab(area).toImage()) << text;
+  }
+}
+
 TEST_F(Stopwatch, DrillStartsBothTimersWithoutResettingTheLabels) {
   clock_.Set(5000);
   form->Label1->setText(QStringLiteral("03:27."));
