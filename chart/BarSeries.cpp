@@ -245,7 +245,7 @@ void TBarSeries::FindOverpaintedBars() {
     s.From = std::min(top, origin);
     s.To = s.Base;
   }
-  const std::vector<char> hidden = OverpaintedShapes(shapes);
+  const std::vector<char> hidden = OverpaintedShapes(shapes).Hidden;
   overpainted_.assign(size_t(count), 0);
   for (int k = 0; k < count; ++k) overpainted_[size_t(forward ? k : count - 1 - k)] = hidden[size_t(k)];
 }

@@ -156,6 +156,12 @@ class ChartCanvas {
   // Copies an image unchanged with its top-left corner at (x, y).
   virtual void DrawImage(int x, int y, const QImage& image) = 0;
 
+  // --- shortcuts ---
+  // The rows top..bottom (none when top > bottom) of what is drawn from now on will be painted
+  // over entirely by what follows: a canvas may leave its pixels there out. A canvas that keeps
+  // what is drawn instead of pixels draws everything.
+  virtual void SetOverpaintedRows(int /*top*/, int /*bottom*/) {}
+
  protected:
   // Draws the segment from a to b, end pixel left out, with the current pen.
   virtual void DrawLine(TPoint a, TPoint b) = 0;

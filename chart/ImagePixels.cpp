@@ -110,25 +110,30 @@ void ImagePixels::FillInside(const QRect& r, QRgb colour) {
   }
 }
 
+inline void ImagePixels::FillClipped(const QRect& r, QRgb colour) {
+  if (oneRect_) {
+    // Inside one rectangle every row gets the same columns.
+    if (const QRect inside = r & bounds_; !inside.isEmpty()) FillInside(inside, colour);
+    return;
+  }
+  // The clip's rectangles from the first band that reaches r's top row, until one starts below r.
+  auto it = std::lower_bound(clipRects_.begin(), clipRects_.end(), r.top(),
+                             [](const QRect& c, int top) { return c.bottom() < top; });
+  for (; it != clipRects_.end() && it->top() <= r.bottom(); ++it) {
+    if (const QRect inside = r & *it; !inside.isEmpty()) FillInside(inside, colour);
+  }
+}
+
 void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
   for (const QRect& r : rects) {
-    if (oneRect_) {
-      // Inside one rectangle every row gets the same columns.
-      if (const QRect inside = r & bounds_; !inside.isEmpty()) FillInside(inside, colour);
-      continue;
-    }
-    // The clip's rectangles from the first band that reaches r's top row, until one starts
-    // below r.
-    auto it = std::lower_bound(clipRects_.begin(), clipRects_.end(), r.top(),
-                               [](const QRect& c, int top) { return c.bottom() < top; });
-    for (; it != clipRects_.end() && it->top() <= r.bottom(); ++it) {
-      if (const QRect inside = r & *it; !inside.isEmpty()) FillInside(inside, colour);
-    }
+    for (const auto& [top, bottom] : RowsWritten(r.top(), r.bottom()))
+      if (top <= bottom) FillClipped(QRect(QPoint(r.left(), top), QPoint(r.right(), bottom)), colour);
   }
 }
 
 void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) {
+    if (p.y() >= skipTop_ && p.y() <= skipBottom_) continue;
     if (oneRect_) {
       if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
         Line(p.y())[p.x()] = colour;
@@ -148,6 +153,9 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
 bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
   if (!polygon_.Set(points)) return false;
   const int top = std::max(polygon_.Top(), bounds_.top()), bottom = std::min(polygon_.Bottom(), bounds_.bottom());
-  polygon_.ForEachSpan(top, bottom, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); });
+  for (const auto& [from, to] : RowsWritten(top, bottom)) {
+    if (from <= to)
+      polygon_.ForEachSpan(from, to, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); });
+  }
   return true;
 }

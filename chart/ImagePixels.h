@@ -5,6 +5,8 @@
 // are made of such runs and pixels, many thousands of them per repaint, and its 3D faces of
 // such polygons.
 #include <QImage>
+#include <array>
+#include <utility>
 #include <QRect>
 #include <QRegion>
 #include <memory>
@@ -23,6 +25,13 @@ class ImagePixels {
   // Limits the writes to the region (image pixels); an empty region with clipping off is the
   // whole image.
   void SetClip(bool clipping, const QRegion& region);
+
+  // Leaves the rows top..bottom out of every write from now on (none when top > bottom): what is
+  // drawn there will be painted over.
+  void SetSkippedRows(int top, int bottom) {
+    skipTop_ = top;
+    skipBottom_ = bottom;
+  }
 
   // Each rectangle's pixels, left() to right() and top() to bottom(), in the colour.
   void FillRects(std::span<const QRect> rects, QRgb colour);
@@ -47,6 +56,14 @@ class ImagePixels {
   void FillRow(int y, int left, int right, QRgb colour);
   // The rectangle's pixels, all inside the writable pixels, in the colour.
   void FillInside(const QRect& r, QRgb colour);
+  // The rows top..bottom less those left out: the stretches above and below them (either may be
+  // empty, first > second), or the whole when none are left out there.
+  std::array<std::pair<int, int>, 2> RowsWritten(int top, int bottom) const {
+    if (skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_) return {{{top, bottom}, {1, 0}}};
+    return {{{top, skipTop_ - 1}, {skipBottom_ + 1, bottom}}};
+  }
+  // The rectangle's pixels that the clip lets through, in the colour.
+  void FillClipped(const QRect& r, QRgb colour);
 
   uchar* bits_;
   qsizetype stride_;
@@ -61,4 +78,5 @@ class ImagePixels {
   // do not overlap, so their bottoms rise too): a tall rectangle meets few of them.
   std::vector<QRect> clipRects_;
   PolygonSpans polygon_;
+  int skipTop_ = 1, skipBottom_ = 0;  // the rows left out, none when skipTop_ > skipBottom_
 };

@@ -55,6 +55,7 @@ void TCustomSeries::PaintValues() {
   FindOverpaintedPieces();
   TChartSeries::PaintValues();
   overpainted_.clear();
+  overpaintedRows_.clear();
 }
 
 // Where the line runs up and down within one pixel column, its pieces there are bands of that
@@ -62,14 +63,25 @@ void TCustomSeries::PaintValues() {
 // is painted over entirely when nothing shows through the pieces and the view is not zoomed (a
 // zoomed view rounds each projected corner by itself). Only pieces between two drawable,
 // coloured neighbours count; anything else ends the column's run.
+//
+// Such a piece from row a down to row b is a parallelogram d pixels deep: its front edge at
+// column x, its back edge at x + d, d rows higher. In the rows a to b - d - 1 only those two
+// edges cross the row, so its fill sets columns x to x + d - 1 and its outline column x + d:
+// every pixel of the band, whose pieces set no pixel outside those columns. A piece's rows that
+// later pieces fill that way are left out of its drawing.
 void TCustomSeries::FindOverpaintedPieces() {
   overpainted_.clear();
+  overpaintedRows_.clear();
   if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
       ParentChart()->Canvas().ZoomScale() != 1.0 ||
       !PaintsOpaquely(linePen_, lineBrush_))
     return;
   const int count = VisibleTo - VisibleFrom + 1;
   std::vector<ColumnShape> shapes(static_cast<size_t>(count));
+  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
+  const TPoint front = canvas3D.Project(0, 0, ZFront), back = canvas3D.Project(0, 0, ZBack);
+  const int depth = back.X - front.X;
+  const bool fullRows = depth > 0 && back.Y - front.Y == -depth;
   TPoint prev{};
   bool prevDrawn = false;
   for (int k = 0; k < count; ++k) {
@@ -83,11 +95,22 @@ void TCustomSeries::FindOverpaintedPieces() {
       s.Column = p.X;
       s.From = std::min(p.Y, prev.Y);
       s.To = std::max(p.Y, prev.Y);
+      if (fullRows) {
+        s.FullFrom = s.From;
+        s.FullTo = s.To - depth - 1;
+      }
     }
     prev = p;
     prevDrawn = drawn;
   }
-  overpainted_ = OverpaintedShapes(shapes);
+  Overpainting found = OverpaintedShapes(shapes);
+  overpainted_ = std::move(found.Hidden);
+  overpaintedRows_ = std::move(found.CoveredRows);
+  // Chart rows to bitmap rows: the view is not zoomed, so projecting moves every row alike.
+  for (auto& [top, bottom] : overpaintedRows_) {
+    top += front.Y;
+    bottom += front.Y;
+  }
 }
 
 TPoint TCustomSeries::EdgePoint(int index) const {
@@ -119,8 +142,13 @@ void TCustomSeries::PaintValue(int index) {
       PrevPoint = EdgePoint(index);
       if (!IsNull(index - 1)) DrawSegment(p, pc);
     }
-  } else if (overpainted_.empty() || overpainted_[size_t(index - VisibleFrom)] == 0) {
+  } else if (overpainted_.empty()) {
     DrawSegment(p, pc);
+  } else if (overpainted_[size_t(index - VisibleFrom)] == 0) {
+    const auto [top, bottom] = overpaintedRows_[size_t(index - VisibleFrom)];
+    canvas.SetOverpaintedRows(top, bottom);
+    DrawSegment(p, pc);
+    canvas.SetOverpaintedRows(1, 0);
   }
   if (pointer_.Visible() && pc != clNone) DrawPointer(p, pc);
   PrevPoint = p;

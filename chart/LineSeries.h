@@ -60,9 +60,13 @@ class TCustomSeries : public TChartSeries {
   bool dark3D_ = true;
   TSeriesPointer pointer_;
   bool prevInside_ = false;  // some point of this paint lay inside the drawable range
-  // Marks, during a paint, the ribbon pieces that later pieces paint over entirely.
+  // Marks, during a paint, the ribbon pieces that later pieces paint over entirely, and the rows
+  // of the others that later pieces paint over.
   void FindOverpaintedPieces();
   std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every piece is drawn
+  // By index - VisibleFrom, the bitmap rows of the piece painted over later (none when the first
+  // exceeds the second); empty when overpainted_ is.
+  std::vector<std::pair<int, int>> overpaintedRows_;
 };
 
 class TLineSeries : public TCustomSeries {

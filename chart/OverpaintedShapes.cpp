@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
-std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes) {
-  std::vector<char> hidden(shapes.size(), 0);
-  // The band of the run that follows the shape looked at, and the rows its shapes cover.
+Overpainting OverpaintedShapes(std::span<const ColumnShape> shapes) {
+  Overpainting result{std::vector<char>(shapes.size(), 0), std::vector<std::pair<int, int>>(shapes.size(), {1, 0})};
+  // The band of the run that follows the shape looked at, the rows its shapes cover, and one
+  // stretch of rows in which they set the band's every pixel (a shape left out counts too: its
+  // pixels are set again by later ones). Where a shape's full rows do not meet that stretch the
+  // longer of the two is kept.
   bool inRun = false;
   int column = 0, base = 0, from = 0, to = 0;
+  int fullFrom = 1, fullTo = 0;
   for (size_t k = shapes.size(); k-- > 0;) {
     const ColumnShape& s = shapes[k];
     if (!s.Drawn) continue;
@@ -15,9 +19,9 @@ std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes) {
       continue;
     }
     const bool sameBand = inRun && s.Column == column && s.Base == base;
-    if (sameBand && from <= s.From && s.To <= to) {
-      hidden[k] = 1;
-    } else if (sameBand) {
+    if (sameBand) {
+      result.CoveredRows[k] = {fullFrom, fullTo};
+      if (from <= s.From && s.To <= to) result.Hidden[k] = 1;
       from = std::min(from, s.From);
       to = std::max(to, s.To);
     } else {
@@ -26,9 +30,20 @@ std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes) {
       base = s.Base;
       from = s.From;
       to = s.To;
+      fullFrom = 1;
+      fullTo = 0;
+    }
+    if (s.FullFrom > s.FullTo) continue;
+    if (fullFrom > fullTo || (s.FullFrom <= fullTo + 1 && fullFrom <= s.FullTo + 1)) {
+      const bool none = fullFrom > fullTo;
+      fullFrom = none ? s.FullFrom : std::min(fullFrom, s.FullFrom);
+      fullTo = none ? s.FullTo : std::max(fullTo, s.FullTo);
+    } else if (s.FullTo - s.FullFrom > fullTo - fullFrom) {
+      fullFrom = s.FullFrom;
+      fullTo = s.FullTo;
     }
   }
-  return hidden;
+  return result;
 }
 
 bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill) {

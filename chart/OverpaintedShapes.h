@@ -17,13 +17,23 @@ struct ColumnShape {
   int Column = kNoColumn;
   int Base = 0;
   int From = 0, To = 0;  // the rows, From <= To
-  bool Drawn = true;     // false: nothing is drawn for it at all
+  // The rows in which the shape sets every pixel of the band's width; none when FullFrom > FullTo.
+  int FullFrom = 1, FullTo = 0;
+  bool Drawn = true;  // false: nothing is drawn for it at all
 };
 
-// For shapes in drawing order: true where a shape is painted over entirely. Within a run of
-// consecutive shapes of one band the rows the later shapes cover must form one stretch: bars
-// standing on one base line, or the pieces of one unbroken line.
-std::vector<char> OverpaintedShapes(std::span<const ColumnShape> shapes);
+struct Overpainting {
+  // By shape: 1 where a shape is painted over entirely.
+  std::vector<char> Hidden;
+  // By shape: rows in which later shapes of its band set every pixel of the band's width, so that
+  // the shape's own pixels there need not be set (none when the first exceeds the second).
+  std::vector<std::pair<int, int>> CoveredRows;
+};
+
+// For shapes in drawing order. Within a run of consecutive shapes of one band the rows the later
+// shapes cover must form one stretch: bars standing on one base line, or the pieces of one
+// unbroken line.
+Overpainting OverpaintedShapes(std::span<const ColumnShape> shapes);
 
 // Whether shapes drawn with this outline and fill set every pixel they touch opaquely, so that a
 // later shape covering an earlier one's rows hides it: a solid one-pixel outline and a solid fill.

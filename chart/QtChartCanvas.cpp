@@ -83,6 +83,11 @@ bool QtChartCanvas::FillPolygonDirect(std::span<const TPoint> points) {
   return direct->FillPolygon(ToQPoints(points, qpoints_), ToQColor(Brush().Color).rgb());
 }
 
+// Only the pixels written directly are left out; what the painter draws is drawn whole.
+void QtChartCanvas::SetOverpaintedRows(int top, int bottom) {
+  if (direct_) direct_->SetSkippedRows(top, bottom);
+}
+
 void QtChartCanvas::SyncDirectClip() {
   if (direct_) direct_->SetClip(painter_.hasClipping(), painter_.clipRegion());
 }

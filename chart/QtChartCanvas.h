@@ -63,6 +63,7 @@ class QtChartCanvas : public ChartCanvas {
   // The direct pixel writer when the pixels of the current pen mode can be set without the
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
+  void SetOverpaintedRows(int top, int bottom) override;
   // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
   // and the direct writer is at hand; false when the painter must fill.
   bool FillDirect(const TRect& r);

@@ -9,6 +9,7 @@ add_executable(chart_series_tests
   series/LineDrawingTest.cpp
   series/ResultGraphPngTest.cpp
   series/DirectPixelsTest.cpp
+  series/OverpaintedShapesTest.cpp
 )
 target_include_directories(chart_series_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(chart_series_tests PRIVATE pikutora_chart GTest::gtest)
