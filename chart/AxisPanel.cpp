@@ -273,6 +273,12 @@ void TCustomAxisPanel::PlanHidden() {
   for (size_t k = 0; k < active.size(); ++k) planned[k] = dense(*active[k]);
   const size_t firstPlanned = size_t(std::find(planned.begin(), planned.end(), 1) - planned.begin());
   if (firstPlanned == active.size()) return;
+  // The axes are fixed from here to the end of the repaint, and the planning and the drawing go
+  // over the same points several times.
+  for (TChartSeries* s : active) {
+    s->CalcFirstLastVisibleIndex();
+    s->KeepPixels();
+  }
   // From the last series to the first: a series' marks come after its values, and both after
   // everything of the series before it. A series that does not paint opaquely is left out of
   // the covered pixels, which only means fewer shapes are left out.
@@ -315,9 +321,18 @@ void TCustomAxisPanel::InternalDraw() {
   canvas.SetupProjection(PlotRect());
   DrawWalls();
   if (axisVisible_ && axesFirst_) DrawAxes();
-  PlanHidden();
-  for (TChartSeries* s : seriesList_) {
-    if (s->Active()) DrawSeries(*s);
+  {
+    // The pixels the planning keeps hold for this repaint's axes only, however it ends.
+    struct DropKeptPixels {
+      const std::vector<TChartSeries*>& series;
+      ~DropKeptPixels() {
+        for (TChartSeries* s : series) s->DropPixels();
+      }
+    } drop{seriesList_};
+    PlanHidden();
+    for (TChartSeries* s : seriesList_) {
+      if (s->Active()) DrawSeries(*s);
+    }
   }
   if (axisVisible_ && !axesFirst_) DrawAxes();
   canvas.Canvas().ResetDrawingState();

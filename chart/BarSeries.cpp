@@ -172,9 +172,9 @@ void TBarSeries::ComputeBarShift() {
   if (OffsetPercent() != 0) barShift_ += RoundHalfEven(OffsetPercent() * BarPixelWidth * 0.01);
 }
 
-int TBarSeries::CalcXPos(int index) const { return GetHorizAxis()->ValueToPixel(XValue(index)) + barShift_; }
+int TBarSeries::CalcXPos(int index) const { return XPixel(index) + barShift_; }
 
-int TBarSeries::CalcYPos(int index) const { return GetVertAxis()->ValueToPixel(YValue(index)); }
+int TBarSeries::CalcYPos(int index) const { return YPixel(index); }
 
 int TBarSeries::OriginPixel() const {
   const TCustomChartAxis& axis = *GetVertAxis();

@@ -1,12 +1,71 @@
 #include "chart/ChartSeries.h"
 
+#include <bit>
+#include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
 #include "chart/FormatFloat.h"
 #include "chart/StoreChanged.h"
+
+namespace {
+
+// A mark's text and what it measures.
+struct MeasuredText {
+  QString Text;
+  int Width = 0, Height = 0;
+  TRect TextBounds;
+};
+
+// Measured texts by the exact value they show, its bits as the key: a table of a power-of-two
+// size, searched from the slot that the top bits of the key times an odd constant name (a small
+// whole number's bits end in many zeros, which the top bits of the product do not keep). The
+// marks of a history repeat a few values many thousand times.
+class MeasuredByValue {
+ public:
+  // The entry for the value, and whether it was made now (empty then).
+  std::pair<MeasuredText*, bool> Find(double value) {
+    if (2 * (used_ + 1) > slots_.size()) Grow();
+    const uint64_t key = std::bit_cast<uint64_t>(value);
+    const size_t mask = slots_.size() - 1;
+    for (size_t k = Slot0(key);; k = (k + 1) & mask) {
+      Slot& s = slots_[k];
+      if (!s.Used) {
+        s.Used = true;
+        s.Key = key;
+        ++used_;
+        return {&s.Value, true};
+      }
+      if (s.Key == key) return {&s.Value, false};
+    }
+  }
+
+ private:
+  struct Slot {
+    uint64_t Key = 0;
+    bool Used = false;
+    MeasuredText Value;
+  };
+  size_t Slot0(uint64_t key) const { return size_t((key * 0x9E3779B97F4A7C15ULL) >> (64 - bits_)); }
+  void Grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_ = std::vector<Slot>(old.size() * 2);
+    ++bits_;
+    const size_t mask = slots_.size() - 1;
+    for (Slot& s : old) {
+      if (!s.Used) continue;
+      size_t k = Slot0(s.Key);
+      while (slots_[k].Used) k = (k + 1) & mask;
+      slots_[k] = std::move(s);
+    }
+  }
+  std::vector<Slot> slots_ = std::vector<Slot>(64);
+  int bits_ = 6;  // slots_.size() == 1 << bits_
+  size_t used_ = 0;
+};
+
+}  // namespace
 
 TChartSeries::TChartSeries() : marks_([this] { Repaint(); }), xValues_(QStringLiteral("X")), yValues_(QStringLiteral("Y")) {
   xValues_.SetOrder(loAscending);
@@ -182,8 +241,37 @@ double TChartSeries::XMaximum() const { return PointCount() > 0 ? xValues_.MaxVa
 double TChartSeries::YMinimum() const { return PointCount() > 0 ? yValues_.MinValue() : 0; }
 double TChartSeries::YMaximum() const { return PointCount() > 0 ? yValues_.MaxValue() : 0; }
 
-int TChartSeries::CalcXPos(int index) const { return GetHorizAxis()->ValueToPixel(XValue(index)); }
-int TChartSeries::CalcYPos(int index) const { return GetVertAxis()->ValueToPixel(YValue(index)); }
+int TChartSeries::CalcXPos(int index) const { return XPixel(index); }
+int TChartSeries::CalcYPos(int index) const { return YPixel(index); }
+
+int TChartSeries::XPixel(int index) const {
+  const size_t k = size_t(index - keptFrom_);
+  return k < keptX_.size() ? keptX_[k] : GetHorizAxis()->ValueToPixel(XValue(index));
+}
+
+int TChartSeries::YPixel(int index) const {
+  const size_t k = size_t(index - keptFrom_);
+  return k < keptY_.size() ? keptY_[k] : GetVertAxis()->ValueToPixel(YValue(index));
+}
+
+void TChartSeries::KeepPixels() {
+  DropPixels();
+  if (VisibleFrom < 0 || VisibleTo < VisibleFrom) return;
+  const TCustomChartAxis& h = *GetHorizAxis();
+  const TCustomChartAxis& v = *GetVertAxis();
+  keptX_.resize(size_t(VisibleTo - VisibleFrom + 1));
+  keptY_.resize(keptX_.size());
+  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
+    keptX_[size_t(i - VisibleFrom)] = h.ValueToPixel(XValue(i));
+    keptY_[size_t(i - VisibleFrom)] = v.ValueToPixel(YValue(i));
+  }
+  keptFrom_ = VisibleFrom;
+}
+
+void TChartSeries::DropPixels() {
+  keptX_.clear();
+  keptY_.clear();
+}
 
 void TChartSeries::DoBeforeDrawValues() {
   if (BeforeDrawValues) BeforeDrawValues(*this);
@@ -261,16 +349,11 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   const TCanvasFont font = canvas.Font();
   canvas.SetFont(marks_.CanvasFont(canvas3D));
   const TNumberSeparators separators = RegionalSeparators();
-  struct Measured {
-    QString Text;
-    int Width = 0, Height = 0;
-    TRect TextBounds;
-  };
-  auto measure = [&](Measured& m) {
+  auto measure = [&](MeasuredText& m) {
     marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
     m.TextBounds = marks_.TextBounds(canvas, m.Text);
   };
-  std::unordered_map<double, Measured> byValue;
+  MeasuredByValue byValue;
   // Many marks ask quicker of a table of what was drawn after them (box, text and arrow: some
   // forty rows each), and the bits then only for what the marks kept so far add.
   std::optional<CoverageMask::Table> later;
@@ -279,18 +362,18 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
     const bool labelled = marks_.Style() == smsLabel && !labels_[size_t(i)].isEmpty();
-    Measured own;
-    Measured* m = &own;
+    MeasuredText own;
+    MeasuredText* m = &own;
     if (labelled) {
       own.Text = MarkTextWith(i, separators);
       measure(own);
     } else {
-      auto [it, made] = byValue.try_emplace(MarkValue(i));
+      auto [found, made] = byValue.Find(MarkValue(i));
       if (made) {
-        it->second.Text = MarkTextWith(i, separators);
-        measure(it->second);
+        found->Text = MarkTextWith(i, separators);
+        measure(*found);
       }
-      m = &it->second;
+      m = found;
     }
     if (m->Text.isEmpty()) continue;
     TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);

@@ -184,6 +184,9 @@ class TChartSeries {
   // Pixel of point index on the bound horizontal and vertical axis.
   virtual int CalcXPos(int index) const;
   virtual int CalcYPos(int index) const;
+  // The pixels of point index's X and Y value on the bound axes: the ones kept, or computed.
+  int XPixel(int index) const;
+  int YPixel(int index) const;
   // Whether PaintValues runs left to right.
   virtual bool DrawValuesForward() const { return true; }
 
@@ -243,6 +246,13 @@ class TChartSeries {
   std::vector<TColor> colors_;
   std::vector<QString> labels_;  // a null string for a point without label
   std::vector<char> hiddenMarks_;  // by index - VisibleFrom, from PlanMarks; empty: all drawn
+  // While a repaint's passes run over the visible points with the axes fixed, each visible
+  // point's X and Y pixel, from keptFrom_ on: every value is converted once, not once a pass.
+  void KeepPixels();
+  void DropPixels();
+  std::vector<int> keptX_, keptY_;
+  int keptFrom_ = 0;
 
-  friend class TCustomAxisPanel;  // detaches the series when the chart goes first, drops mark plans
+  friend class TCustomAxisPanel;  // detaches the series when the chart goes first, drops mark plans,
+                                  // keeps pixels for a repaint
 };

@@ -121,4 +121,21 @@ TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
   }
 }
 
+// The pixels a dense repaint keeps for its passes over the points do not outlive it: zoomed in
+// to a few points, the next repaint plans nothing and places each point by the axis it now has.
+TEST(DirectPixels, PointPixelsFollowTheAxesAfterADenseRepaint) {
+  ResultGraph g;
+  MakeGraph(g, PictureCase{"", 3000, 1, 0});
+  g.chart.Canvas().SetBuffered(true);
+  g.chart.RenderToImage();
+  g.chart.BottomAxis()->SetAutomatic(false);
+  g.chart.BottomAxis()->SetMaximum(1010);
+  g.chart.BottomAxis()->SetMinimum(1000);
+  g.chart.RenderToImage();
+  for (int i : {1000, 1005, 1010}) {
+    EXPECT_EQ(g.line.CalcXPos(i), g.chart.BottomAxis()->ValueToPixel(g.line.XValue(i))) << i;
+    EXPECT_EQ(g.line.CalcYPos(i), g.line.GetVertAxis()->ValueToPixel(g.line.YValue(i))) << i;
+  }
+}
+
 }  // namespace
