@@ -31,6 +31,13 @@ inline void FillRun(QRgb* p, int n, QRgb colour) {
 #endif
 }
 
+// The pixels two rectangles share (empty when none), inline: the library's operator& is a call,
+// made for every run of every outline and glyph.
+inline QRect Shared(const QRect& a, const QRect& b) {
+  return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+               QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
+
 }  // namespace
 
 std::unique_ptr<ImagePixels> ImagePixels::For(QPaintDevice* device) {
@@ -113,18 +120,22 @@ void ImagePixels::FillInside(const QRect& r, QRgb colour) {
 inline void ImagePixels::FillClipped(const QRect& r, QRgb colour) {
   if (oneRect_) {
     // Inside one rectangle every row gets the same columns.
-    if (const QRect inside = r & bounds_; !inside.isEmpty()) FillInside(inside, colour);
+    if (const QRect inside = Shared(r, bounds_); !inside.isEmpty()) FillInside(inside, colour);
     return;
   }
   // The clip's rectangles from the first band that reaches r's top row, until one starts below r.
   auto it = std::lower_bound(clipRects_.begin(), clipRects_.end(), r.top(),
                              [](const QRect& c, int top) { return c.bottom() < top; });
   for (; it != clipRects_.end() && it->top() <= r.bottom(); ++it) {
-    if (const QRect inside = r & *it; !inside.isEmpty()) FillInside(inside, colour);
+    if (const QRect inside = Shared(r, *it); !inside.isEmpty()) FillInside(inside, colour);
   }
 }
 
 void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
+  if (skipTop_ > skipBottom_) {
+    for (const QRect& r : rects) FillClipped(r, colour);
+    return;
+  }
   for (const QRect& r : rects) {
     for (const auto& [top, bottom] : RowsWritten(r.top(), r.bottom()))
       if (top <= bottom) FillClipped(QRect(QPoint(r.left(), top), QPoint(r.right(), bottom)), colour);
