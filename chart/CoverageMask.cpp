@@ -79,15 +79,26 @@ CoverageMask::Table::Table(const CoverageMask& mask)
     const uint64_t* row = mask.bits_.data() + size_t(y) * size_t(mask.words_);
     const int32_t* above = uncovered_.data() + size_t(y) * stride;
     int32_t* here = uncovered_.data() + size_t(y + 1) * stride;
+    // First the row's own counts, then the counts above added in one pass. A word of pixels
+    // all covered or all uncovered, as most are, needs no look at its bits one by one.
     int32_t inRow = 0;
     for (int x0 = 0; x0 < width_; x0 += 64) {
       const int n = std::min(64, width_ - x0);
-      uint64_t open = ~row[x0 / 64];  // a set bit: an uncovered pixel
-      for (int k = 0; k < n; ++k, open >>= 1) {
-        inRow += int32_t(open & 1);
-        here[x0 + k + 1] = above[x0 + k + 1] + inRow;
+      const uint64_t open = ~row[x0 / 64] & Bits(0, n - 1);  // a set bit: an uncovered pixel
+      int32_t* counts = here + x0 + 1;
+      if (open == 0) {
+        std::fill(counts, counts + n, inRow);
+      } else if (open == Bits(0, n - 1)) {
+        for (int k = 0; k < n; ++k) counts[k] = inRow + k + 1;
+        inRow += n;
+      } else {
+        for (int k = 0; k < n; ++k) {
+          inRow += int32_t((open >> k) & 1);
+          counts[k] = inRow;
+        }
       }
     }
+    for (int x = 1; x <= width_; ++x) here[x] += above[x];
   }
 }
 

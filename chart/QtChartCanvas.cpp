@@ -12,6 +12,12 @@ QColor ToQColor(TColor c) {
   return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
+// The opaque pixel value of a colour, for the pixels written directly.
+QRgb ToPixel(TColor c) {
+  TColor rgb = ColorToRGB(c);
+  return qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
 Qt::BrushStyle ToQtPattern(TBrushStyle s) {
   switch (s) {
     case TBrushStyle::Solid: return Qt::SolidPattern;
@@ -71,7 +77,7 @@ ImagePixels* QtChartCanvas::Direct() { return PenMode() == TPenMode::Copy ? dire
 
 bool QtChartCanvas::FillDirect(const TRect& r) {
   ImagePixels* direct = Brush().Style == TBrushStyle::Solid ? Direct() : nullptr;
-  if (direct != nullptr) direct->FillRect(ToQRect(r), ToQColor(Brush().Color).rgb());
+  if (direct != nullptr) direct->FillRect(ToQRect(r), ToPixel(Brush().Color));
   return direct != nullptr;
 }
 
@@ -80,7 +86,7 @@ bool QtChartCanvas::FillPolygonDirect(std::span<const TPoint> points) {
   if (direct == nullptr) return false;
   // A polygon on one line has no inside: nothing to fill, and nothing for the painter either.
   if (Collinear(points)) return true;
-  return direct->FillPolygon(ToQPoints(points, qpoints_), ToQColor(Brush().Color).rgb());
+  return direct->FillPolygon(ToQPoints(points, qpoints_), ToPixel(Brush().Color));
 }
 
 // Only the pixels written directly are left out; what the painter draws is drawn whole.
@@ -321,10 +327,10 @@ bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
   if (glyphs == nullptr) return false;
   TextCache::FontTexts* t = CurrentTexts();
   if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
-    direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToQColor(BackColor()).rgb());
+    direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToPixel(BackColor()));
   textRuns_.clear();
   for (const QRect& run : glyphs->Runs) textRuns_.push_back(run.translated(left, top));
-  direct_->FillRects(textRuns_, ToQColor(Font().Color).rgb());
+  direct_->FillRects(textRuns_, ToPixel(Font().Color));
   return true;
 }
 
