@@ -3,6 +3,9 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "chart/QtChartCanvas.h"
 #include "platform/Rounding.h"
@@ -73,9 +76,14 @@ bool TChartCanvas3D::DrawingIntoColourBitmap() const {
 
 const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>& draw) {
   if (asides_.size() <= slot) asides_.resize(slot + 1);
-  QImage& aside = asides_[slot];
-  if (aside.size() != bitmap_.size()) aside = QImage(bitmap_.size(), QImage::Format_RGB32);
-  std::memset(aside.bits(), 0, size_t(aside.sizeInBytes()));
+  Aside& slotted = asides_[slot];
+  QImage& aside = slotted.Image;
+  if (aside.size() != bitmap_.size()) {
+    aside = QImage(bitmap_.size(), QImage::Format_RGB32);
+    slotted.Clear = false;
+  }
+  if (!slotted.Clear) std::memset(aside.bits(), 0, size_t(aside.sizeInBytes()));
+  slotted.Clear = false;
   QtChartCanvas canvas(&aside, &texts_);
   struct Restore {
     ChartCanvas*& target;
@@ -89,16 +97,33 @@ const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>
 
 // The bitmap's painter writes straight into the image's memory too, so the copy lands in order
 // with what it has drawn.
+// Four pixels at a time: where the aside pixel is zero the bitmap's stays, elsewhere the aside's
+// replaces it (zero bits or'ed with the aside's own); the aside is zeroed on the way.
 void TChartCanvas3D::PutAside(size_t slot) {
-  const QImage& aside = asides_.at(slot);
+  Aside& slotted = asides_.at(slot);
+  QImage& aside = slotted.Image;
   if (aside.size() != bitmap_.size() || bitmap_.format() != QImage::Format_RGB32) return;
   const int w = bitmap_.width(), h = bitmap_.height();
   for (int y = 0; y < h; ++y) {
-    const auto* from = reinterpret_cast<const QRgb*>(aside.constScanLine(y));
+    auto* from = reinterpret_cast<QRgb*>(aside.scanLine(y));
     auto* to = reinterpret_cast<QRgb*>(bitmap_.scanLine(y));
-    for (int x = 0; x < w; ++x)
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; x + 4 <= w; x += 4) {
+      const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
+      const __m128i keep = _mm_cmpeq_epi32(f, zero);
+      const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + x));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x), _mm_or_si128(_mm_and_si128(keep, t), f));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(from + x), zero);
+    }
+#endif
+    for (; x < w; ++x) {
       if (from[x] != 0) to[x] = from[x];
+      from[x] = 0;
+    }
   }
+  slotted.Clear = true;
 }
 
 void TChartCanvas3D::SetupProjection(const TRect& plotRect) {

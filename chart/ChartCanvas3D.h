@@ -64,7 +64,8 @@ class TChartCanvas3D {
   // gives that image; what draw sets there is what it would set in the bitmap.
   const QImage& DrawAside(size_t slot, const std::function<void()>& draw);
   // Copies the pixels that the drawing aside in slot set into the bitmap: the picture drawing
-  // it there would have given, when what it drew set its pixels in opaque colours.
+  // it there would have given, when what it drew set its pixels in opaque colours. The slot's
+  // image is left cleared, ready for the next drawing.
   void PutAside(size_t slot);
   // True at creation, set by every repaint request, cleared by every buffered repaint.
   bool NeedsRedraw() const { return needsRedraw_; }
@@ -179,7 +180,11 @@ class TChartCanvas3D {
   QImage bitmap_;
   std::unique_ptr<QtChartCanvas> bitmapCanvas_;
   TextCache texts_;  // the texts the bitmap canvas has measured and drawn, kept between repaints
-  std::vector<QImage> asides_;  // DrawAside's images by slot, kept between repaints
+  struct Aside {
+    QImage Image;
+    bool Clear = false;  // every pixel is zero
+  };
+  std::vector<Aside> asides_;  // DrawAside's images by slot, kept between repaints
   TPoint quad_[4];
 
   // BoxClip's polygon in the 3D view.

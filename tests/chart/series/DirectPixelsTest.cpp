@@ -37,16 +37,9 @@ void MakeGraph(ResultGraph& g, const PictureCase& c) {
   }
 }
 
-class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
-
-TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
-  const PictureCase& c = GetParam();
-  ResultGraph g;
-  MakeGraph(g, c);
-
-  g.chart.Canvas().SetBuffered(true);
-  const QImage direct = g.chart.RenderToImage().copy();
-
+// The graph drawn through the painter alone, every shape drawn; the chart is left buffered and
+// skipping again.
+QImage PainterAlone(ResultGraph& g) {
   g.chart.Canvas().SetBuffered(false);
   g.chart.SetSkipOverpainted(false);
   QPixmap pixmap(601, 449);
@@ -55,8 +48,12 @@ TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
     QtChartCanvas painterOnly(&pixmap);
     g.chart.Draw(&painterOnly, {0, 0, 601, 449});
   }
-  const QImage reference = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+  g.chart.Canvas().SetBuffered(true);
+  g.chart.SetSkipOverpainted(true);
+  return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
 
+void ExpectSamePixels(const QImage& direct, const QImage& reference) {
   ASSERT_EQ(direct.size(), reference.size());
   int differing = 0;
   QPoint first(-1, -1);
@@ -64,6 +61,30 @@ TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
     for (int x = 0; x < direct.width(); ++x)
       if ((direct.pixel(x, y) & 0xFFFFFF) != (reference.pixel(x, y) & 0xFFFFFF) && differing++ == 0) first = {x, y};
   EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
+}
+
+class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
+  const PictureCase& c = GetParam();
+  ResultGraph g;
+  MakeGraph(g, c);
+  g.chart.Canvas().SetBuffered(true);
+  const QImage direct = g.chart.RenderToImage().copy();
+  ExpectSamePixels(direct, PainterAlone(g));
+}
+
+// The images drawn aside are kept from repaint to repaint: the next repaint, of other points,
+// shows nothing of the last one.
+TEST(DirectPixels, RepaintAfterScrollingShowsOnlyTheNewView) {
+  ResultGraph g;
+  MakeGraph(g, PictureCase{"", 5000, 0.5, 2999.5});
+  g.chart.Canvas().SetBuffered(true);
+  g.chart.RenderToImage();
+  g.chart.BottomAxis()->SetMaximum(4999.5);
+  g.chart.BottomAxis()->SetMinimum(2000.5);
+  const QImage direct = g.chart.RenderToImage().copy();
+  ExpectSamePixels(direct, PainterAlone(g));
 }
 
 INSTANTIATE_TEST_SUITE_P(
