@@ -165,8 +165,12 @@ bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
   if (!polygon_.Set(points)) return false;
   const int top = std::max(polygon_.Top(), bounds_.top()), bottom = std::min(polygon_.Bottom(), bounds_.bottom());
   for (const auto& [from, to] : RowsWritten(top, bottom)) {
-    if (from <= to)
-      polygon_.ForEachSpan(from, to, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); });
+    if (from > to) continue;
+    polygon_.ForEachSpan(
+        from, to, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); },
+        [&](int top, int bottom, int left, int right) {
+          FillClipped(QRect(QPoint(left, top), QPoint(right - 1, bottom)), colour);
+        });
   }
   return true;
 }

@@ -26,9 +26,11 @@ class PolygonSpans {
   // f(y, left, right) for each inside pair [left, right) of the rows from..to, top to bottom,
   // the same pairs as Row's. Between two rows where an edge begins or ends the same edges cross
   // every row; where they are two, as in every row of a convex polygon, their crossings are
-  // stepped from row to row instead of found and sorted anew.
-  template <typename F>
-  void ForEachSpan(int from, int to, F f);
+  // stepped from row to row instead of found and sorted anew, and where both are vertical, as in
+  // the side of a box, the rows top..bottom of that stretch have the one pair that
+  // block(top, bottom, left, right) gets.
+  template <typename F, typename B>
+  void ForEachSpan(int from, int to, F f, B block);
 
  private:
   struct Edge {
@@ -42,8 +44,8 @@ class PolygonSpans {
   int top_ = 1, bottom_ = 0;
 };
 
-template <typename F>
-void PolygonSpans::ForEachSpan(int from, int to, F f) {
+template <typename F, typename B>
+void PolygonSpans::ForEachSpan(int from, int to, F f, B block) {
   events_.clear();
   for (const Edge& e : edges_) {
     events_.push_back(e.Top);
@@ -68,6 +70,11 @@ void PolygonSpans::ForEachSpan(int from, int to, F f) {
       continue;
     }
     int64_t a = pair[0]->Base + int64_t(y0) * pair[0]->Slope, b = pair[1]->Base + int64_t(y0) * pair[1]->Slope;
+    if (pair[0]->Slope == 0 && pair[1]->Slope == 0) {
+      const int ca = int(a >> 16), cb = int(b >> 16);
+      if (ca != cb) block(y0, y1 - 1, std::min(ca, cb), std::max(ca, cb));
+      continue;
+    }
     for (int y = y0; y < y1; ++y, a += pair[0]->Slope, b += pair[1]->Slope) {
       const int ca = int(a >> 16), cb = int(b >> 16);
       if (ca < cb)
