@@ -96,9 +96,9 @@ const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>
 }
 
 // The bitmap's painter writes straight into the image's memory too, so the copy lands in order
-// with what it has drawn.
-// Four pixels at a time: where the aside pixel is zero the bitmap's stays, elsewhere the aside's
-// replaces it (zero bits or'ed with the aside's own); the aside is zeroed on the way.
+// with what it has drawn. Four pixels at a time: where the aside pixel is zero the bitmap's stays,
+// elsewhere the aside's replaces it (zero bits or'ed with the aside's own); the aside is zeroed on
+// the way.
 void TChartCanvas3D::PutAside(size_t slot) {
   Aside& slotted = asides_.at(slot);
   QImage& aside = slotted.Image;

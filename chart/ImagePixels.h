@@ -5,12 +5,12 @@
 // are made of such runs and pixels, many thousands of them per repaint, and its 3D faces of
 // such polygons.
 #include <QImage>
-#include <array>
-#include <utility>
 #include <QRect>
 #include <QRegion>
+#include <array>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "chart/PolygonSpans.h"

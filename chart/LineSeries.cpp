@@ -145,10 +145,14 @@ void TCustomSeries::PaintValue(int index) {
   } else if (overpainted_.empty()) {
     DrawSegment(p, pc);
   } else if (overpainted_[size_t(index - VisibleFrom)] == 0) {
+    // Only this piece's drawing leaves the rows out, however it ends.
+    struct Rows {
+      ChartCanvas& canvas;
+      ~Rows() { canvas.SetOverpaintedRows(1, 0); }
+    } rows{canvas};
     const auto [top, bottom] = overpaintedRows_[size_t(index - VisibleFrom)];
     canvas.SetOverpaintedRows(top, bottom);
     DrawSegment(p, pc);
-    canvas.SetOverpaintedRows(1, 0);
   }
   if (pointer_.Visible() && pc != clNone) DrawPointer(p, pc);
   PrevPoint = p;

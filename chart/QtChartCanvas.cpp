@@ -7,16 +7,13 @@
 
 namespace {
 
-QColor ToQColor(TColor c) {
-  TColor rgb = ColorToRGB(c);
-  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
-}
-
 // The opaque pixel value of a colour, for the pixels written directly.
 QRgb ToPixel(TColor c) {
   TColor rgb = ColorToRGB(c);
   return qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
+
+QColor ToQColor(TColor c) { return QColor(ToPixel(c)); }
 
 Qt::BrushStyle ToQtPattern(TBrushStyle s) {
   switch (s) {
