@@ -247,12 +247,23 @@ void TCustomAxisPanel::PaintSeriesValues(TChartSeries& series) {
   TChartCanvas3D& canvas = Canvas();
   const bool clip = clipPoints_ && CanClip();
   if (clip) canvas.BoxClip(PlotRect(), 0, ChartDepth());
-  series.PaintValues();
+  {
+    // The covered pixels hold for these values only, however their drawing ends.
+    struct Uncover {
+      ChartCanvas* canvas;
+      ~Uncover() {
+        if (canvas != nullptr) canvas->SetCoveredPixels(nullptr);
+      }
+    } uncover{&series == maskedSeries_ ? &canvas.Canvas() : nullptr};
+    if (uncover.canvas != nullptr) uncover.canvas->SetCoveredPixels(&valuesCovered_);
+    series.PaintValues();
+  }
   if (clip) canvas.Unclip();
 }
 
 void TCustomAxisPanel::PlanHidden() {
   drawnAside_.clear();
+  maskedSeries_ = nullptr;
   std::vector<TChartSeries*> active;
   for (TChartSeries* s : seriesList_) {
     s->hiddenMarks_.clear();
@@ -293,6 +304,7 @@ void TCustomAxisPanel::PlanHidden() {
       CoverageMask forValues = covered_;
       if (clipPoints_ && CanClip()) forValues.CoverOutside(canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()));
       s.PlanHiddenValues(&forValues);
+      if (valuesCovered_.Set(forValues)) maskedSeries_ = &s;
       break;
     }
     const QImage& drawn = canvas.DrawAside(drawnAside_.size(), [&] {

@@ -7,6 +7,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartPanelExtended.h"
 #include "chart/CoverageMask.h"
+#include "chart/CoveredPixels.h"
 
 class TChartSeries;
 
@@ -113,6 +114,10 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   // The series PlanHidden drew aside, with their canvas slots: DrawSeries copies their
   // pixels instead of drawing them again.
   std::vector<std::pair<const TChartSeries*, size_t>> drawnAside_;
+  // The pixels PlanHidden found covered for the values of the first series it planned, which
+  // leave them out; none when maskedSeries_ is null.
+  CoveredPixels valuesCovered_;
+  const TChartSeries* maskedSeries_ = nullptr;
   bool axesFirst_ = true;
   int maxZOrder_ = 0;
   int seriesDepth_ = 0;

@@ -46,6 +46,8 @@ int PointsToPixels(int points);
 // Point size of a font of the given pixel height (12 pixels -> 9 points).
 int PixelsToPoints(int pixels);
 
+class CoveredPixels;
+
 struct TCanvasPen {
   TColor Color = clBlack;
   int Width = 1;
@@ -161,6 +163,9 @@ class ChartCanvas {
   // over entirely by what follows: a canvas may leave its pixels there out. A canvas that keeps
   // what is drawn instead of pixels draws everything.
   virtual void SetOverpaintedRows(int /*top*/, int /*bottom*/) {}
+  // The covered pixels (none when null) of what is drawn from now on will be painted over by
+  // what follows: a canvas may leave them out. They outlive their use.
+  virtual void SetCoveredPixels(const CoveredPixels* /*covered*/) {}
 
  protected:
   // Draws the segment from a to b, end pixel left out, with the current pen.

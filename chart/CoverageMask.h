@@ -14,6 +14,12 @@ class CoverageMask {
   // A mask of the size with no pixel covered.
   void Reset(int width, int height);
 
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Row y's bits, (Width() + 63) / 64 words: bit x % 64 of word x / 64 is set when pixel x is
+  // covered.
+  const uint64_t* RowBits(int y) const { return bits_.data() + size_t(y) * size_t(words_); }
+
   // Covers r's pixels: Left..Right-1, Top..Bottom-1, as far as they lie in the mask.
   void Cover(const TRect& r);
   // Covers every pixel of the image (of the mask's size) that a drawing wrote: a pixel left at

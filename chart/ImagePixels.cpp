@@ -93,23 +93,46 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   }
 }
 
-inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
+inline void ImagePixels::FillRunInside(int y, int a, int b, QRgb colour) {
   QRgb* line = Line(y);
+  if (covered_ == nullptr) {
+    FillRun(line + a, b - a + 1, colour);
+    return;
+  }
+  covered_->ForEachUncoveredRun(y, a, b, [&](int from, int to) { FillRun(line + from, to - from + 1, colour); });
+}
+
+inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
   if (oneRect_) {
     const int a = std::max(left, bounds_.left()), b = std::min(right, bounds_.right());
-    if (a <= b) FillRun(line + a, b - a + 1, colour);
+    if (a <= b) FillRunInside(y, a, b, colour);
     return;
   }
   for (const Span& s : Row(y)) {
     if (s.Left > right) break;
     const int a = std::max(left, s.Left), b = std::min(right, s.Right);
-    if (a <= b) FillRun(line + a, b - a + 1, colour);
+    if (a <= b) FillRunInside(y, a, b, colour);
   }
 }
 
-void ImagePixels::FillInside(const QRect& r, QRgb colour) {
-  QRgb* p = Line(r.top()) + r.left();
+// Column by column, from each uncovered pixel on to the next: a covered stretch costs one look-up
+// however long it is.
+void ImagePixels::FillUncovered(const QRect& r, QRgb colour) {
   const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+  for (int x = r.left(); x <= r.right(); ++x) {
+    QRgb* column = reinterpret_cast<QRgb*>(bits_) + x;
+    for (int y = covered_->NextUncovered(x, r.top()); y <= r.bottom(); y = covered_->NextUncovered(x, y + 1))
+      column[y * step] = colour;
+  }
+}
+
+inline void ImagePixels::FillInside(const QRect& r, QRgb colour) {
+  if (covered_ != nullptr) {
+    FillUncovered(r, colour);
+    return;
+  }
+  const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+  QRgb* p = Line(r.top()) + r.left();
   if (r.width() == 1) {
     for (int y = r.top(); y <= r.bottom(); ++y, p += step) *p = colour;
   } else {
@@ -146,11 +169,13 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) {
     if (p.y() >= skipTop_ && p.y() <= skipBottom_) continue;
     if (oneRect_) {
-      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
+      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom() &&
+          (covered_ == nullptr || covered_->NextUncovered(p.x(), p.y()) == p.y()))
         Line(p.y())[p.x()] = colour;
       continue;
     }
     if (p.y() < 0 || p.y() >= height_) continue;
+    if (covered_ != nullptr && p.x() >= 0 && p.x() < width_ && covered_->NextUncovered(p.x(), p.y()) != p.y()) continue;
     for (const Span& s : Row(p.y())) {
       if (p.x() < s.Left) break;
       if (p.x() <= s.Right) {
@@ -163,7 +188,13 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
 
 bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
   if (!polygon_.Set(points)) return false;
-  const int top = std::max(polygon_.Top(), bounds_.top()), bottom = std::min(polygon_.Bottom(), bounds_.bottom());
+  int top = std::max(polygon_.Top(), bounds_.top());
+  const int bottom = std::min(polygon_.Bottom(), bounds_.bottom());
+  if (covered_ != nullptr && top <= bottom) {
+    // The rows above the first with an uncovered pixel in the polygon's columns keep nothing.
+    const auto [left, right] = std::minmax_element(points.begin(), points.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    top = covered_->FirstUncoveredRow(left->x(), right->x(), top);
+  }
   for (const auto& [from, to] : RowsWritten(top, bottom)) {
     if (from > to) continue;
     polygon_.ForEachSpan(

@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "chart/CoveredPixels.h"
 #include "chart/PolygonSpans.h"
 
 class ImagePixels {
@@ -31,6 +33,20 @@ class ImagePixels {
   void SetSkippedRows(int top, int bottom) {
     skipTop_ = top;
     skipBottom_ = bottom;
+  }
+
+  // Leaves the covered pixels out of every write from now on, or none when null or when they
+  // are not the image's size: they will be painted over. The pixels must outlive their use.
+  void SetCovered(const CoveredPixels* covered) {
+    covered_ = covered != nullptr && covered->Width() == width_ && covered->Height() == height_ ? covered : nullptr;
+  }
+
+  // Whether the covered pixels include every pixel of the rectangle in the image: nothing
+  // drawn there stays.
+  bool Covered(const QRect& r) const {
+    if (covered_ == nullptr) return false;
+    const int top = std::max(r.top(), 0), bottom = std::min(r.bottom(), height_ - 1);
+    return top > bottom || covered_->FirstUncoveredRow(r.left(), r.right(), top) > bottom;
   }
 
   // Each rectangle's pixels, left() to right() and top() to bottom(), in the colour.
@@ -54,8 +70,12 @@ class ImagePixels {
   QRgb* Line(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
   // Row y's pixels left..right (inclusive) that the clip lets through, in the colour.
   void FillRow(int y, int left, int right, QRgb colour);
+  // Row y's pixels a..b (inclusive), all inside the writable pixels, in the colour.
+  void FillRunInside(int y, int a, int b, QRgb colour);
   // The rectangle's pixels, all inside the writable pixels, in the colour.
   void FillInside(const QRect& r, QRgb colour);
+  // FillInside's pixels that are not covered.
+  void FillUncovered(const QRect& r, QRgb colour);
   // The rows top..bottom less those left out: the stretches above and below them (either may be
   // empty, first > second), or the whole when none are left out there.
   std::array<std::pair<int, int>, 2> RowsWritten(int top, int bottom) const {
@@ -79,4 +99,5 @@ class ImagePixels {
   std::vector<QRect> clipRects_;
   PolygonSpans polygon_;
   int skipTop_ = 1, skipBottom_ = 0;  // the rows left out, none when skipTop_ > skipBottom_
+  const CoveredPixels* covered_ = nullptr;  // the pixels left out, none when null
 };

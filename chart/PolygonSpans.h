@@ -26,9 +26,9 @@ class PolygonSpans {
   // f(y, left, right) for each inside pair [left, right) of the rows from..to, top to bottom,
   // the same pairs as Row's. Between two rows where an edge begins or ends the same edges cross
   // every row; where they are two, as in every row of a convex polygon, their crossings are
-  // stepped from row to row instead of found and sorted anew, and where both are vertical, as in
-  // the side of a box, the rows top..bottom of that stretch have the one pair that
-  // block(top, bottom, left, right) gets.
+  // stepped from one column to the next instead of found and sorted anew for each row: the rows
+  // top..bottom where neither moves, as in the side of a box or a steep narrow piece, have the
+  // one pair that block(top, bottom, left, right) gets; a single row goes to f.
   template <typename F, typename B>
   void ForEachSpan(int from, int to, F f, B block);
 
@@ -38,6 +38,17 @@ class PolygonSpans {
     int64_t Base;       // the crossing of row y at Base + y * Slope (16.16, pixel boundary at 0)
     int64_t Slope;      // 16.16 columns per row
   };
+  // Whether an edge of the slope moves its crossing by a column or more every row.
+  static bool Flat(int64_t slope) { return slope >= 0x10000 || slope <= -0x10000; }
+  // How many rows from a crossing at x (16.16) stepping by slope per row stay in x's column:
+  // at least 1, and more than any polygon's height when the slope is 0.
+  static int64_t RowsInColumn(int64_t x, int64_t slope) {
+    const int64_t column = x & ~int64_t{0xffff};  // the column's left boundary
+    if (slope > 0) return (column + 0x10000 - x + slope - 1) / slope;
+    if (slope < 0) return (x - column) / -slope + 1;
+    return int64_t{1} << 40;
+  }
+
   std::vector<Edge> edges_;
   std::vector<int> crossings_;
   std::vector<int> events_;  // the rows where an edge begins or ends, in order
@@ -70,17 +81,27 @@ void PolygonSpans::ForEachSpan(int from, int to, F f, B block) {
       continue;
     }
     int64_t a = pair[0]->Base + int64_t(y0) * pair[0]->Slope, b = pair[1]->Base + int64_t(y0) * pair[1]->Slope;
-    if (pair[0]->Slope == 0 && pair[1]->Slope == 0) {
-      const int ca = int(a >> 16), cb = int(b >> 16);
-      if (ca != cb) block(y0, y1 - 1, std::min(ca, cb), std::max(ca, cb));
+    if (Flat(pair[0]->Slope) || Flat(pair[1]->Slope)) {
+      // A crossing moves every row: row by row.
+      for (int y = y0; y < y1; ++y, a += pair[0]->Slope, b += pair[1]->Slope) {
+        const int ca = int(a >> 16), cb = int(b >> 16);
+        if (ca != cb) f(y, std::min(ca, cb), std::max(ca, cb));
+      }
       continue;
     }
-    for (int y = y0; y < y1; ++y, a += pair[0]->Slope, b += pair[1]->Slope) {
+    for (int y = y0; y < y1;) {
       const int ca = int(a >> 16), cb = int(b >> 16);
-      if (ca < cb)
-        f(y, ca, cb);
-      else if (cb < ca)
-        f(y, cb, ca);
+      // The rows from y on where neither crossing moves to another column have the one pair.
+      const int n = int(std::min<int64_t>({RowsInColumn(a, pair[0]->Slope), RowsInColumn(b, pair[1]->Slope), y1 - y}));
+      if (ca != cb) {
+        if (n == 1)
+          f(y, std::min(ca, cb), std::max(ca, cb));
+        else
+          block(y, y + n - 1, std::min(ca, cb), std::max(ca, cb));
+      }
+      y += n;
+      a += n * pair[0]->Slope;
+      b += n * pair[1]->Slope;
     }
   }
 }

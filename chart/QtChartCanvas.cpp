@@ -31,6 +31,18 @@ Qt::BrushStyle ToQtPattern(TBrushStyle s) {
 
 QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 
+// The smallest rectangle holding the points (right and bottom inclusive); not empty.
+QRect BoundingBox(std::span<const TPoint> points) {
+  QRect box(QPoint(points[0].X, points[0].Y), QPoint(points[0].X, points[0].Y));
+  for (const TPoint& p : points.subspan(1)) {
+    box.setLeft(std::min(box.left(), p.X));
+    box.setRight(std::max(box.right(), p.X));
+    box.setTop(std::min(box.top(), p.Y));
+    box.setBottom(std::max(box.bottom(), p.Y));
+  }
+  return box;
+}
+
 // True when every point lies on one straight line: the polygon has no inside to fill.
 bool Collinear(std::span<const TPoint> points) {
   const TPoint a = points.front();
@@ -89,6 +101,16 @@ bool QtChartCanvas::FillPolygonDirect(std::span<const TPoint> points) {
 // Only the pixels written directly are left out; what the painter draws is drawn whole.
 void QtChartCanvas::SetOverpaintedRows(int top, int bottom) {
   if (direct_) direct_->SetSkippedRows(top, bottom);
+}
+
+void QtChartCanvas::SetCoveredPixels(const CoveredPixels* covered) {
+  if (direct_) direct_->SetCovered(covered);
+}
+
+// A thin outline and a fill set pixels within the corners' box only; a wide pen reaches beyond.
+bool QtChartCanvas::Hidden(const QRect& box) {
+  const ImagePixels* direct = Direct();
+  return direct != nullptr && (!Pen().Draws() || ThinPen()) && direct->Covered(box);
 }
 
 void QtChartCanvas::SyncDirectClip() {
@@ -233,6 +255,7 @@ void QtChartCanvas::Polyline(std::span<const TPoint> points) {
 void QtChartCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
   ApplyPenMode();
+  if (Hidden(BoundingBox(points))) return;
   if (Brush().Style != TBrushStyle::Clear) {
     TRect box;
     const bool filled = AxisAlignedRectangle(points, box) ? FillDirect(box) : FillPolygonDirect(points);
@@ -247,7 +270,7 @@ void QtChartCanvas::Polygon(std::span<const TPoint> points) {
 }
 
 void QtChartCanvas::Rectangle(const TRect& r) {
-  if (r.IsEmpty()) return;
+  if (r.IsEmpty() || Hidden(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)))) return;
   FillRect(r);
   ApplyPenMode();
   // The outline runs on the outermost pixels: columns Left and Right - 1, rows Top and Bottom - 1.

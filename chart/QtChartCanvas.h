@@ -43,6 +43,9 @@ class QtChartCanvas : public ChartCanvas {
   void ApplyBrush();
   // True for the pens whose pixels are set one by one: width 1, and every dotted pen.
   bool ThinPen() const;
+  // Whether nothing the current pen and a fill draw within the box (inclusive) would stay: the
+  // direct writer's covered pixels hold all of it.
+  bool Hidden(const QRect& box);
   // The painter pen for pens wider than one pixel (round ends and joins).
   void ApplyWidePen();
   // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_, or a
@@ -64,6 +67,7 @@ class QtChartCanvas : public ChartCanvas {
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
   void SetOverpaintedRows(int top, int bottom) override;
+  void SetCoveredPixels(const CoveredPixels* covered) override;
   // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
   // and the direct writer is at hand; false when the painter must fill.
   bool FillDirect(const TRect& r);

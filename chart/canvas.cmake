@@ -3,6 +3,7 @@ target_sources(pikutora_chart PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChartCanvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartCanvas3D.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CoverageMask.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CoveredPixels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImagePixels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PolygonSpans.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtChartCanvas.cpp

@@ -8,6 +8,7 @@ add_executable(chart_canvas_tests
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CanvasSceneTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/PolygonFillTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CoverageMaskTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/canvas/CoveredPixelsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/TextCacheTest.cpp
 )
 target_link_libraries(chart_canvas_tests PRIVATE pikutora_chart GTest::gtest)

@@ -208,6 +208,36 @@ TEST_P(PolygonFillTest, SamePixelsAsThePainterInBothTurningOrders) {
 INSTANTIATE_TEST_SUITE_P(Shapes, PolygonFillTest,
                          ::testing::Combine(::testing::ValuesIn(kShapes), ::testing::ValuesIn(kClips)), PairName<PolygonFillTest::ParamType>);
 
+// The pairs ForEachSpan hands over, row by row and in blocks of rows, are the pairs Row finds
+// for each row by itself (a pair with nothing between its ends left out).
+class PolygonSpansTest : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(PolygonSpansTest, StepsGiveTheRowsOwnPairs) {
+  QRandomGenerator random = Seeded(GetParam().name, "Spans");
+  PolygonSpans spans;
+  for (int i = 0; i < 3000; ++i) {
+    const Points points = GetParam().make(random);
+    ASSERT_TRUE(spans.Set(points));
+    const int from = std::max(spans.Top(), -100), to = std::min(spans.Bottom(), kHeight + 100);
+    std::vector<std::vector<int>> stepped(size_t(std::max(to - from + 1, 0)));
+    spans.ForEachSpan(
+        from, to, [&](int y, int left, int right) { stepped[size_t(y - from)].insert(stepped[size_t(y - from)].end(), {left, right}); },
+        [&](int top, int bottom, int left, int right) {
+          for (int y = top; y <= bottom; ++y) stepped[size_t(y - from)].insert(stepped[size_t(y - from)].end(), {left, right});
+        });
+    for (int y = from; y <= to; ++y) {
+      std::vector<int> own;
+      const std::span<const int> row = spans.Row(y);
+      for (size_t k = 0; k + 1 < row.size(); k += 2)
+        if (row[k] < row[k + 1]) own.insert(own.end(), {row[k], row[k + 1]});
+      ASSERT_EQ(stepped[size_t(y - from)], own) << "row " << y << " of " << Describe(points);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, PolygonSpansTest, ::testing::ValuesIn(kShapes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Ties: crossings exactly on a pixel centre, where the slope is exact (45 degrees, halves) and
 // where it is not (thirds, sevenths), from each side and each direction.
 TEST(PolygonFill, CentreOnTheEdgeGoesTheSameWayAsThePainter) {
@@ -292,6 +322,65 @@ TEST_P(RectFillTest, SamePixelsAsThePainter) {
 
 INSTANTIATE_TEST_SUITE_P(Rects, RectFillTest,
                          ::testing::Combine(::testing::ValuesIn(kRects), ::testing::ValuesIn(kClips)), PairName<RectFillTest::ParamType>);
+
+// --- covered pixels ---
+
+// With covered pixels set, every write leaves them as they were and sets the others as without;
+// a rectangle counts as covered when all of its pixels in the image are.
+class CoveredWriteTest : public ::testing::TestWithParam<ClipCase> {};
+
+TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
+  QRandomGenerator random = Seeded(GetParam().name, "Covered");
+  for (int round = 0; round < 150; ++round) {
+    CoverageMask mask;
+    mask.Reset(kWidth, kHeight);
+    const int count = Between(random, 0, 12);
+    for (int k = 0; k < count; ++k) {
+      const QPoint a = Near(random, 10), b = Near(random, 10);
+      mask.Cover({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())});
+    }
+    CoveredPixels covered;
+    ASSERT_TRUE(covered.Set(mask));
+    const Points polygon = kShapes[size_t(Between(random, 0, int(std::size(kShapes)) - 1))].make(random);
+    std::vector<QRect> rects;
+    std::vector<QPoint> points;
+    for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
+    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
+
+    Pair pair;
+    pair.Paint(GetParam(), [&](QPainter& p) {
+      PaintPolygon(p, polygon);
+      p.setBrush(QColor::fromRgb(kInk));
+      p.drawRects(rects.data(), int(rects.size()));
+      QPen pen(QColor::fromRgb(kInk), 1);
+      pen.setCosmetic(true);
+      p.setPen(pen);
+      p.drawPoints(points.data(), int(points.size()));
+    });
+    pair.Write(GetParam(), [&](ImagePixels& w) {
+      w.SetCovered(&covered);
+      ASSERT_TRUE(w.FillPolygon(polygon, kInk));
+      w.FillRects(rects, kInk);
+      w.SetPixels(points, kInk);
+      for (int q = 0; q < 20; ++q) {
+        const QRect r = QRect(Near(random, 5), Near(random, 5)).normalized();
+        bool all = true;
+        for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), kHeight - 1); ++y)
+          for (int x = std::max(r.left(), 0); x <= std::min(r.right(), kWidth - 1); ++x)
+            all = all && mask.Covers({x, y, x + 1, y + 1});
+        ASSERT_EQ(w.Covered(r), all) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+      }
+    });
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const QRgb want = mask.Covers({x, y, x + 1, y + 1}) ? kPaper : pair.painted.pixel(x, y);
+        ASSERT_EQ(pair.written.pixel(x, y), want) << "pixel (" << x << "," << y << ") of " << Describe(polygon);
+      }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, CoveredWriteTest, ::testing::ValuesIn(kClips),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A clip that lets nothing through (an empty region, clipping on) writes nothing.
 TEST(DirectPixels, EmptyClipWritesNothing) {
