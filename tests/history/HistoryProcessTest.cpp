@@ -121,8 +121,11 @@ TEST(HistoryKill, NeverLeavesATornFile) {
   for (int i = 0; i < 200; ++i) {
     QProcess child;
     child.start(QStringLiteral(HISTORY_SAVER), SaverArguments(dir, QStringLiteral("K%1").arg(i), 0));
+    // The moments count from the start of the saves, not of the process, whose start-up takes
+    // longer on a busy machine.
     ASSERT_TRUE(child.waitForStarted());
-    QThread::usleep(random.bounded(1000, 30000));
+    ASSERT_TRUE(child.waitForReadyRead(30000));
+    QThread::usleep(random.bounded(0, 30000));
     child.kill();
     ASSERT_TRUE(child.waitForFinished());
 

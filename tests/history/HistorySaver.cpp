@@ -1,6 +1,7 @@
 // Child process of the history tests: in the directory given, loads HIST.DAT and then finishes
 // drills, appending and saving one line each, as the program does. Lines are "<tag> <number>".
-// A count of 0 saves until the process is killed. Every error's message goes to standard error
+// A count of 0 saves until the process is killed. "ready" on standard output says the load is
+// done and the saves begin. Every error's message goes to standard error
 // and the process goes on, as the program would; the exit status is 1 when there was any.
 #include <unistd.h>
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     status = 1;
   }
+  std::fputs("ready\n", stdout);
+  std::fflush(stdout);
   for (long i = 0; count == 0 || i < count; ++i) {
     try {
       list.AppendAndSave(tag + ' ' + QByteArray::number(static_cast<qlonglong>(i)));
