@@ -303,8 +303,10 @@ void TCustomAxisPanel::PlanHidden() {
       // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
       CoverageMask forValues = covered_;
       if (clipPoints_ && CanClip()) forValues.CoverOutside(canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()));
-      s.PlanHiddenValues(&forValues);
-      if (valuesCovered_.Set(forValues)) maskedSeries_ = &s;
+      if (valuesCovered_.Set(forValues)) {
+        s.PlanHiddenValues(&valuesCovered_);
+        maskedSeries_ = &s;
+      }
       break;
     }
     const QImage& drawn = canvas.DrawAside(drawnAside_.size(), [&] {

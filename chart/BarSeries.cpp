@@ -1,7 +1,6 @@
 #include "chart/BarSeries.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "chart/AxisPanel.h"
 #include "chart/BarWidth.h"
@@ -193,7 +192,7 @@ void TBarSeries::PaintValues() {
 }
 
 // The box's pixels lie within the corners of its front and back faces, projected.
-void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
+void TBarSeries::PlanHiddenValues(const CoveredPixels* covered) {
   covered_.clear();
   if (covered == nullptr || VisibleFrom < 0 || VisibleTo < VisibleFrom || !ValuesPaintOpaquely()) return;
   const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
@@ -202,8 +201,6 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
   covered_ = overpainted_.empty() ? std::vector<char>(size_t(VisibleTo - VisibleFrom + 1), 0) : std::move(overpainted_);
   overpainted_.clear();
   const int origin = OriginPixel();
-  std::vector<std::pair<int, TRect>> boxes;  // index - VisibleFrom, box
-  long long rows = 0;
   for (int i = VisibleFrom; i <= VisibleTo; ++i) {
     if (ValueColor(i) == clNone || covered_[size_t(i - VisibleFrom)] != 0) continue;
     const int left = CalcXPos(i), right = left + BarPixelWidth;
@@ -213,12 +210,8 @@ void TBarSeries::PlanHiddenValues(const CoverageMask* covered) {
       const TPoint a = canvas3D.Project(left, top, z), b = canvas3D.Project(right, bottom, z);
       box = Union(box, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
     }
-    boxes.emplace_back(i - VisibleFrom, box);
-    rows += box.Height();
+    covered_[size_t(i - VisibleFrom)] = covered->Covers(box);
   }
-  std::optional<CoverageMask::Table> table;
-  if (covered->TableIsSooner(rows)) table.emplace(*covered);
-  for (const auto& [k, box] : boxes) covered_[size_t(k)] = table ? table->Covers(box) : covered->Covers(box);
 }
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every

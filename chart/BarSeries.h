@@ -109,7 +109,7 @@ class TBarSeries : public TCustomBarSeries {
   bool ValuesPaintOpaquely() const override;
   // The bars whose box, front, side and top, lies in covered, besides those that later bars
   // of their column paint over.
-  void PlanHiddenValues(const CoverageMask* covered) override;
+  void PlanHiddenValues(const CoveredPixels* covered) override;
   // The bar width on either side, from ComputeBarWidth.
   void GetHorizMargins(int& left, int& right) override;
   // Room for the marks beyond the bars' ends.

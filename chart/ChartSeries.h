@@ -10,6 +10,7 @@
 #include "chart/ChartValueList.h"
 #include "chart/ChartValueLists.h"
 #include "chart/CoverageMask.h"
+#include "chart/CoveredPixels.h"
 #include "chart/FormatFloat.h"
 #include "chart/SeriesMarks.h"
 #include "platform/Color.h"
@@ -165,7 +166,7 @@ class TChartSeries {
   virtual bool ValuesPaintOpaquely() const { return false; }
   // Finds the shapes of the visible points whose every pixel is in covered, which the next
   // PaintValues leaves out; null forgets such a plan. The base plans nothing.
-  virtual void PlanHiddenValues(const CoverageMask*) {}
+  virtual void PlanHiddenValues(const CoveredPixels*) {}
   // Draws the mark of point index at a computed position, moved first by PlaceMark.
   void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
   // Moves a mark's computed position to where the kind draws it; the base leaves it.

@@ -2,6 +2,7 @@
 // The pixels of a repaint's bitmap that later drawing is certain to paint over, looked up by
 // column and by row: a shape drawn before them may leave them out, and a tall shape with few
 // pixels left to show skips the covered stretches of each column at one look-up each.
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <vector>
@@ -25,6 +26,13 @@ class CoveredPixels {
   // covered, or Height() when there is none, with the columns cut to the bitmap: one look-up per
   // column. 0 <= top <= Height().
   int FirstUncoveredRow(int left, int right, int top) const;
+
+  // Whether every pixel of r (Left..Right-1, Top..Bottom-1) that lies in the bitmap is covered;
+  // an r wholly outside is.
+  bool Covers(const TRect& r) const {
+    const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, height_) - 1;
+    return top > bottom || FirstUncoveredRow(r.Left, r.Right - 1, top) > bottom;
+  }
 
   // f(a, b) for each run a..b (inclusive) of row y's pixels left..right that are not covered,
   // left to right; 0 <= left, right < Width().

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <span>
@@ -44,9 +43,7 @@ class ImagePixels {
   // Whether the covered pixels include every pixel of the rectangle in the image: nothing
   // drawn there stays.
   bool Covered(const QRect& r) const {
-    if (covered_ == nullptr) return false;
-    const int top = std::max(r.top(), 0), bottom = std::min(r.bottom(), height_ - 1);
-    return top > bottom || covered_->FirstUncoveredRow(r.left(), r.right(), top) > bottom;
+    return covered_ != nullptr && covered_->Covers({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
   }
 
   // Each rectangle's pixels, left() to right() and top() to bottom(), in the colour.
