@@ -5,6 +5,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/BarWidth.h"
 #include "chart/ChartException.h"
+#include "chart/CoveredPixels.h"
 #include "chart/OverpaintedShapes.h"
 #include "chart/StoreChanged.h"
 #include "platform/Rounding.h"

@@ -10,11 +10,11 @@
 #include "chart/ChartValueList.h"
 #include "chart/ChartValueLists.h"
 #include "chart/CoverageMask.h"
-#include "chart/CoveredPixels.h"
 #include "chart/FormatFloat.h"
 #include "chart/SeriesMarks.h"
 #include "platform/Color.h"
 
+class CoveredPixels;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 
