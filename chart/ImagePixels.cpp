@@ -167,15 +167,13 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
 
 void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) {
-    if (p.y() >= skipTop_ && p.y() <= skipBottom_) continue;
+    if ((p.y() >= skipTop_ && p.y() <= skipBottom_) || CoveredPixel(p)) continue;
     if (oneRect_) {
-      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom() &&
-          (covered_ == nullptr || covered_->NextUncovered(p.x(), p.y()) == p.y()))
+      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
         Line(p.y())[p.x()] = colour;
       continue;
     }
     if (p.y() < 0 || p.y() >= height_) continue;
-    if (covered_ != nullptr && p.x() >= 0 && p.x() < width_ && covered_->NextUncovered(p.x(), p.y()) != p.y()) continue;
     for (const Span& s : Row(p.y())) {
       if (p.x() < s.Left) break;
       if (p.x() <= s.Right) {

@@ -65,6 +65,11 @@ class ImagePixels {
     return {spans_.data() + rowStart_[size_t(y)], spans_.data() + rowStart_[size_t(y) + 1]};
   }
   QRgb* Line(int y) const { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+  // Whether p is an image pixel among the covered ones.
+  bool CoveredPixel(QPoint p) const {
+    return covered_ != nullptr && p.x() >= 0 && p.x() < width_ && p.y() >= 0 && p.y() < height_ &&
+           covered_->NextUncovered(p.x(), p.y()) != p.y();
+  }
   // Row y's pixels left..right (inclusive) that the clip lets through, in the colour.
   void FillRow(int y, int left, int right, QRgb colour);
   // Row y's pixels a..b (inclusive), all inside the writable pixels, in the colour.

@@ -110,7 +110,7 @@ void QtChartCanvas::SetCoveredPixels(const CoveredPixels* covered) {
 // A thin outline and a fill set pixels within the corners' box only; a wide pen reaches beyond.
 bool QtChartCanvas::Hidden(const QRect& box) {
   const ImagePixels* direct = Direct();
-  return direct != nullptr && (!Pen().Draws() || ThinPen()) && direct->Covered(box);
+  return direct != nullptr && direct->Covered(box) && (!Pen().Draws() || ThinPen());
 }
 
 void QtChartCanvas::SyncDirectClip() {
