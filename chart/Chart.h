@@ -1,6 +1,7 @@
 #pragma once
 // The chart control: the axis panel with its title and foot, its three walls and its legend
 // switch, and the mouse: zoom into a dragged rectangle, undo the zoom, pan, wheel scrolling.
+#include <QRegion>
 #include <functional>
 
 #include "chart/AxisPanel.h"
@@ -93,6 +94,10 @@ class TCustomChart : public TCustomAxisPanel {
   void ShiftAxisByPixels(TCustomChartAxis& axis, int from, int to);
   void PanTo(int x, int y);
   void UpdateCursor(int x, int y);
+  // The rectangle of a zoom drag, from the press to the pointer, and the window pixels its
+  // rubber band sets: what a move of the pointer repaints, instead of the whole chart.
+  TRect RubberBandRect() const;
+  QRegion RubberBandPixels() const;
 
  private:
   TChartTitle title_;

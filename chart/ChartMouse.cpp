@@ -1,6 +1,7 @@
 // The chart's mouse: a left drag zooms into its rectangle (or, dragged the other way, undoes
 // the zoom), a right drag pans, the wheel scrolls the vertical scales.
 #include <QMouseEvent>
+#include <QRegion>
 #include <QWheelEvent>
 #include <cstdlib>
 
@@ -82,8 +83,7 @@ void TCustomChart::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys,
   if (dragAllowed) {
     if (AllowZoom() && button == kZoomButton && KeysHeld(keys, kZoomKeys)) {
       setCursor(Qt::ArrowCursor);
-      ZoomDrag.Begin(x, y);
-      update();  // the rubber band appears
+      ZoomDrag.Begin(x, y);  // the rubber band appears with the first move
     }
     if (AllowPanning() != pmNone && button == kPanButton && KeysHeld(keys, kPanKeys)) {
       setCursor(Qt::ArrowCursor);
@@ -145,9 +145,10 @@ void TCustomChart::UpdateCursor(int x, int y) {
 void TCustomChart::MouseMove(Qt::KeyboardModifiers, int x, int y) {
   if (ZoomDrag.Dragging) {
     if (x == ZoomDrag.EndX && y == ZoomDrag.EndY) return;
+    const QRegion before = RubberBandPixels();
     ZoomDrag.EndX = x;
     ZoomDrag.EndY = y;
-    update();  // the rubber band follows
+    update(before + RubberBandPixels());  // the rubber band follows
   } else if (PanDrag.Dragging) {
     PanTo(x, y);
   } else {
@@ -158,8 +159,8 @@ void TCustomChart::MouseMove(Qt::KeyboardModifiers, int x, int y) {
 void TCustomChart::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
   for (TChartSeries* s : SeriesList()) s->MouseRelease(x, y);
   if (ZoomDrag.Dragging && button == kZoomButton) {
+    update(RubberBandPixels());  // the rubber band goes
     ZoomDrag.Dragging = false;
-    update();  // the rubber band goes
     ZoomDrag.EndX = x;
     ZoomDrag.EndY = y;
     const int dx = ZoomDrag.EndX - ZoomDrag.StartX;
@@ -244,9 +245,25 @@ void TCustomChart::DrawOverlay(ChartCanvas& c) {
   c.SetPen(pen);
   c.SetPenMode(TPenMode::NotXor);
   c.SetBrushStyle(TBrushStyle::Clear);
-  c.Rectangle({std::min(ZoomDrag.StartX, ZoomDrag.EndX), std::min(ZoomDrag.StartY, ZoomDrag.EndY),
-               std::max(ZoomDrag.StartX, ZoomDrag.EndX), std::max(ZoomDrag.StartY, ZoomDrag.EndY)});
+  c.Rectangle(RubberBandRect());
   c.SetPenMode(TPenMode::Copy);
+}
+
+TRect TCustomChart::RubberBandRect() const {
+  return {std::min(ZoomDrag.StartX, ZoomDrag.EndX), std::min(ZoomDrag.StartY, ZoomDrag.EndY),
+          std::max(ZoomDrag.StartX, ZoomDrag.EndX), std::max(ZoomDrag.StartY, ZoomDrag.EndY)};
+}
+
+// The outline of a one-pixel pen runs on the rectangle's outermost rows and columns.
+QRegion TCustomChart::RubberBandPixels() const {
+  const TRect r = RubberBandRect();
+  if (r.IsEmpty()) return QRegion();
+  const int width = r.Right - r.Left, height = r.Bottom - r.Top;
+  QRegion pixels(r.Left, r.Top, width, 1);
+  pixels += QRect(r.Left, r.Bottom - 1, width, 1);
+  pixels += QRect(r.Left, r.Top, 1, height);
+  pixels += QRect(r.Right - 1, r.Top, 1, height);
+  return pixels;
 }
 
 // The chart takes its mouse input itself; nothing goes on to the window behind it.

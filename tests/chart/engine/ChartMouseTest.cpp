@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -337,6 +338,27 @@ TEST(ChartRubberBand, DrawnNotXorOverTheChartAndGoneAfterRelease) {
   EXPECT_EQ(during.pixel(125, 160), before.pixel(125, 160));  // inside: untouched
   m.chart.MouseUp(Qt::LeftButton, Qt::NoModifier, 130, 200);  // 10 pixels wide: no zoom
   EXPECT_EQ(m.chart.grab().toImage(), before);
+}
+
+// A move repaints only the old and the new band's pixels: what the window shows must still be
+// the chart with the band where the pointer is now, for moves that grow, shrink and turn it.
+TEST(ChartRubberBand, TheWindowShowsTheChartWithTheBandAtThePointerAfterEachMove) {
+  MouseChart m;
+  m.chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&m.chart));
+  const auto shown = [&] {
+    QApplication::processEvents();
+    return m.chart.screen()->grabWindow(m.chart.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage before = shown();
+  ASSERT_EQ(before, m.chart.grab().toImage().convertToFormat(QImage::Format_RGB32));
+  m.chart.MouseDown(Qt::LeftButton, Qt::NoModifier, 120, 120);
+  for (const QPoint p : {QPoint(200, 210), QPoint(150, 170), QPoint(121, 300), QPoint(60, 60), QPoint(300, 121)}) {
+    m.chart.MouseMove(Qt::NoModifier, p.x(), p.y());
+    EXPECT_EQ(shown(), m.chart.grab().toImage().convertToFormat(QImage::Format_RGB32)) << p.x() << ", " << p.y();
+  }
+  m.chart.MouseUp(Qt::LeftButton, Qt::NoModifier, 130, 125);  // no zoom
+  EXPECT_EQ(shown(), before);
 }
 
 }  // namespace
