@@ -251,26 +251,35 @@ TSeriesMarkPosition TChartSeries::MarkPositionAt(int index, int boxWidth, int bo
   return position;
 }
 
-bool TChartSeries::ComputeMark(int index, const TNumberSeparators& separators, QString& text,
-                               TSeriesMarkPosition& position) {
-  if (IsNull(index)) return false;
-  text = MarkTextWith(index, separators);
-  if (text.isEmpty()) return false;
-  int width = 0, height = 0;
-  marks_.MeasureBox(chart_->Canvas().Canvas(), text, width, height);
-  position = MarkPositionAt(index, width, height);
-  return true;
+const MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators,
+                                               MeasuredByValue& byValue, MeasuredText& own) {
+  ChartCanvas& canvas = chart_->Canvas().Canvas();
+  auto measure = [&](MeasuredText& m) {
+    m.Text = MarkTextWith(index, separators);
+    marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
+    m.TextBounds = marks_.TextBounds(canvas, m.Text);
+  };
+  if (OnGetMarkText || (marks_.Style() == smsLabel && !labels_[size_t(index)].isEmpty())) {
+    measure(own);
+    return own;
+  }
+  auto [found, made] = byValue.Find(MarkValue(index));
+  if (made) measure(*found);
+  return *found;
 }
 
 void TChartSeries::DrawMarks() {
   TChartCanvas3D& canvas3D = chart_->Canvas();
   canvas3D.Canvas().SetFont(marks_.CanvasFont(canvas3D));
   const TNumberSeparators separators = RegionalSeparators();
+  MeasuredByValue byValue;
+  MeasuredText own;
   for (int i = VisibleFrom; i <= VisibleTo; ++i) {
-    if (!hiddenMarks_.empty() && hiddenMarks_[size_t(i - VisibleFrom)] != 0) continue;
-    QString text;
-    TSeriesMarkPosition position;
-    if (ComputeMark(i, separators, text, position)) PaintMark(i, text, position);
+    if ((!hiddenMarks_.empty() && hiddenMarks_[size_t(i - VisibleFrom)] != 0) || IsNull(i)) continue;
+    const MeasuredText& m = MeasuredMark(i, separators, byValue, own);
+    if (m.Text.isEmpty()) continue;
+    TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
+    PaintMark(i, m.Text, position);
   }
   hiddenMarks_.clear();
 }
@@ -290,11 +299,8 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   const TCanvasFont font = canvas.Font();
   canvas.SetFont(marks_.CanvasFont(canvas3D));
   const TNumberSeparators separators = RegionalSeparators();
-  auto measure = [&](MeasuredText& m) {
-    marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
-    m.TextBounds = marks_.TextBounds(canvas, m.Text);
-  };
   MeasuredByValue byValue;
+  MeasuredText own;
   // Many marks ask quicker of a table of what was drawn after them (box, text and arrow: some
   // forty rows each), and the bits then only for what the marks kept so far add.
   std::optional<CoverageMask::Table> later;
@@ -302,24 +308,11 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
-    const bool labelled = marks_.Style() == smsLabel && !labels_[size_t(i)].isEmpty();
-    MeasuredText own;
-    MeasuredText* m = &own;
-    if (labelled) {
-      own.Text = MarkTextWith(i, separators);
-      measure(own);
-    } else {
-      auto [found, made] = byValue.Find(MarkValue(i));
-      if (made) {
-        found->Text = MarkTextWith(i, separators);
-        measure(*found);
-      }
-      m = found;
-    }
-    if (m->Text.isEmpty()) continue;
-    TSeriesMarkPosition position = MarkPositionAt(i, m->Width, m->Height);
+    const MeasuredText& m = MeasuredMark(i, separators, byValue, own);
+    if (m.Text.isEmpty()) continue;
+    TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
     PlaceMark(position);
-    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m->TextBounds, marks_.Place(i, position));
+    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m.TextBounds, marks_.Place(i, position));
     // The text normally stands inside its box.
     const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;
     auto covers = [&](const TRect& r) { return (later && later->Covers(r)) || covered.Covers(r); };

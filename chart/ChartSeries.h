@@ -14,6 +14,9 @@
 #include "chart/SeriesMarks.h"
 #include "platform/Color.h"
 
+class MeasuredByValue;
+struct MeasuredText;
+
 class CoveredPixels;
 class TCustomAxisPanel;
 class TCustomChartAxis;
@@ -220,9 +223,11 @@ class TChartSeries {
   void TakeZOrder(int value) { zOrder_ = value; }
   // MarkText with the separators read once for a whole paint.
   QString MarkTextWith(int index, const TNumberSeparators& separators) const;
-  // The text and the computed position of the mark of point index in the canvas' current font;
-  // false when the point gets no mark (a null point, an empty text).
-  bool ComputeMark(int index, const TNumberSeparators& separators, QString& text, TSeriesMarkPosition& position);
+  // The mark's text of point index and its measures in the canvas' current font. A text that is
+  // the value's alone (no label of the point's own, no handler to change it) is made and
+  // measured once per value, in byValue; any other is made into own. Not for a null point.
+  const MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
+                                   MeasuredText& own);
   // The computed position of a mark with a box of the size at point index.
   TSeriesMarkPosition MarkPositionAt(int index, int boxWidth, int boxHeight) const;
 

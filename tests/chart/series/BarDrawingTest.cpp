@@ -307,4 +307,25 @@ TEST(MarkPositions, EmptyTextFromTheListenerLeavesThePointWithoutMark) {
   EXPECT_EQ(texts[0].Text, "90");
 }
 
+// A value's text is made once for all its marks only where it is the value's alone.
+TEST(MarkPositions, EqualValuesKeepTheirOwnLabelAndListenerText) {
+  const auto drawnTexts = [](bool listener) {
+    ResultGraph g;
+    g.bars.AddPoint(0, 50, "甲");
+    g.bars.AddPoint(1, 50);
+    g.bars.AddPoint(2, 50);
+    if (listener) {
+      g.bars.OnGetMarkText = [](TChartSeries&, int index, QString& text) {
+        if (index == 2) text += "%";
+      };
+    }
+    g.Repaint();
+    std::vector<QString> texts;
+    for (const Call& c : OfKind(SeriesCalls(g.rec), Op::TextOut)) texts.push_back(c.Text);
+    return texts;
+  };
+  EXPECT_EQ(drawnTexts(false), (std::vector<QString>{"甲", "50", "50"}));
+  EXPECT_EQ(drawnTexts(true), (std::vector<QString>{"甲", "50", "50%"}));
+}
+
 }  // namespace
