@@ -165,22 +165,31 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
   }
 }
 
+inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
+  if ((p.y() >= skipTop_ && p.y() <= skipBottom_) || CoveredPixel(p)) return;
+  if (oneRect_) {
+    if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
+      Line(p.y())[p.x()] = colour;
+    return;
+  }
+  if (p.y() < 0 || p.y() >= height_) return;
+  for (const Span& s : Row(p.y())) {
+    if (p.x() < s.Left) break;
+    if (p.x() <= s.Right) {
+      Line(p.y())[p.x()] = colour;
+      break;
+    }
+  }
+}
+
 void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
-  for (const QPoint& p : pixels) {
-    if ((p.y() >= skipTop_ && p.y() <= skipBottom_) || CoveredPixel(p)) continue;
-    if (oneRect_) {
-      if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
-        Line(p.y())[p.x()] = colour;
-      continue;
-    }
-    if (p.y() < 0 || p.y() >= height_) continue;
-    for (const Span& s : Row(p.y())) {
-      if (p.x() < s.Left) break;
-      if (p.x() <= s.Right) {
-        Line(p.y())[p.x()] = colour;
-        break;
-      }
-    }
+  for (const QPoint& p : pixels) SetPixel(p, colour);
+}
+
+void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
+  for (const Dots& d : dots) {
+    QPoint p = d.First;
+    for (int k = 0; k < d.Count; ++k, p += d.Step) SetPixel(p, colour);
   }
 }
 

@@ -51,6 +51,13 @@ class ImagePixels {
   void FillRect(const QRect& rect, QRgb colour) { FillRects({&rect, 1}, colour); }
   // The single pixels in the colour.
   void SetPixels(std::span<const QPoint> pixels, QRgb colour);
+  // Pixels evenly spaced along a row or a column, as a dotted pen sets them: Count pixels from
+  // First, each Step on from the one before.
+  struct Dots {
+    QPoint First, Step;
+    int Count;
+  };
+  void SetDots(std::span<const Dots> dots, QRgb colour);
   // The pixels the painter fills for the polygon (odd-even rule, no outline, no antialiasing,
   // no transformation); false, with nothing written, when a corner lies beyond the coordinates
   // PolygonSpans handles.
@@ -70,6 +77,8 @@ class ImagePixels {
     return covered_ != nullptr && p.x() >= 0 && p.x() < width_ && p.y() >= 0 && p.y() < height_ &&
            covered_->NextUncovered(p.x(), p.y()) != p.y();
   }
+  // The pixel in the colour, unless it is left out or clipped away.
+  void SetPixel(QPoint p, QRgb colour);
   // Row y's pixels left..right (inclusive) that the clip lets through, in the colour.
   void FillRow(int y, int left, int right, QRgb colour);
   // Row y's pixels a..b (inclusive), all inside the writable pixels, in the colour.

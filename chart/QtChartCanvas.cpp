@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <QRegion>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -147,6 +148,16 @@ void QtChartCanvas::ApplyWidePen() {
 void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   int dx = b.X - a.X, dy = b.Y - a.Y;
   bool dotted = Pen().Style == TPenStyle::Dot;
+  // A dotted horizontal or vertical segment: every other pixel from a, without b, the rhythm
+  // going on from the segment before (a dot where the phase is even).
+  if (dotted && (dx == 0 || dy == 0)) {
+    const int length = std::abs(dx + dy);
+    const QPoint direction((dx > 0) - (dx < 0), (dy > 0) - (dy < 0));
+    const int first = int(dotPhase_ & 1);
+    if (first < length) dots_.push_back({QPoint(a.X, a.Y) + direction * first, direction * 2, (length - first + 1) / 2});
+    dotPhase_ += unsigned(length);
+    return;
+  }
   // A solid horizontal or vertical segment is one run of pixels: a..b without b.
   if (!dotted && (dx == 0 || dy == 0)) {
     if (dx == 0 && dy == 0) return;
@@ -217,6 +228,7 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
   // to segment.
   pixels_.clear();
   runs_.clear();
+  dots_.clear();
   dotPhase_ = 0;
   for (size_t i = 0; i + 1 < points.size(); ++i) AddSegmentPixels(points[i], points[i + 1]);
   if (closed) AddSegmentPixels(points.back(), points.front());
@@ -224,7 +236,11 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
   if (ImagePixels* direct = Direct()) {
     direct->FillRects(runs_, colour.rgb());
     direct->SetPixels(pixels_, colour.rgb());
+    direct->SetDots(dots_, colour.rgb());
     return;
+  }
+  for (const ImagePixels::Dots& d : dots_) {
+    for (int k = 0; k < d.Count; ++k) pixels_.push_back(d.First + d.Step * k);
   }
   if (!runs_.empty()) {
     painter_.setPen(Qt::NoPen);

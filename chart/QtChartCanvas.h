@@ -48,8 +48,8 @@ class QtChartCanvas : public ChartCanvas {
   bool Hidden(const QRect& box);
   // The painter pen for pens wider than one pixel (round ends and joins).
   void ApplyWidePen();
-  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_, or a
-  // solid horizontal or vertical segment as one run to runs_.
+  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_, a
+  // solid horizontal or vertical segment as one run to runs_, a dotted one to dots_.
   void AddSegmentPixels(TPoint a, TPoint b);
   // The outline through the points with the canvas pen, closed back to the first when asked.
   void StrokePath(std::span<const TPoint> points, bool closed);
@@ -82,6 +82,7 @@ class QtChartCanvas : public ChartCanvas {
   std::vector<QPoint> qpoints_;  // scratch for point lists, reused from call to call
   std::vector<QPoint> pixels_;   // scratch for the single pixels of a thin outline
   std::vector<QRect> runs_;      // scratch for its horizontal and vertical runs
+  std::vector<ImagePixels::Dots> dots_;  // scratch for the dots of its dotted rows and columns
   unsigned dotPhase_ = 0;        // position in the dot rhythm along the current outline
   TCanvasFont cachedFont_;
   QFont qfont_;

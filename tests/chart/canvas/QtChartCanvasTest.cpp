@@ -108,6 +108,25 @@ TEST(Polyline, JoinsThePointsAndLeavesOutOnlyTheLastPixel) {
   EXPECT_EQ(Ink(img), (PixelSet{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {5, 2}, {5, 3}}));
 }
 
+// A dotted polyline keeps one rhythm from segment to segment, a one-step segment included, in
+// the direct writer's copy mode and in the painter's not-xor mode alike (black on white).
+class DottedPolylineTest : public ::testing::TestWithParam<TPenMode> {};
+
+TEST_P(DottedPolylineTest, KeepsTheRhythmAcrossSegments) {
+  QImage img = WhiteImage(8, 8);
+  {
+    QtChartCanvas canvas(&img);
+    canvas.SetPen(kDotPen);
+    canvas.SetPenMode(GetParam());
+    TPoint pts[] = {{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 5}};
+    canvas.Polyline(pts);
+  }
+  // Steps 0, 2, 4, 6 and 8 along the path.
+  EXPECT_EQ(Ink(img), (PixelSet{{0, 0}, {2, 0}, {3, 1}, {3, 3}, {2, 4}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DottedPolylineTest, ::testing::Values(TPenMode::Copy, TPenMode::NotXor));
+
 // --- rectangles and polygons ---
 
 struct AreaCase {
