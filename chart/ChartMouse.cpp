@@ -1,7 +1,6 @@
 // The chart's mouse: a left drag zooms into its rectangle (or, dragged the other way, undoes
 // the zoom), a right drag pans, the wheel scrolls the vertical scales.
 #include <QMouseEvent>
-#include <QRegion>
 #include <QWheelEvent>
 #include <cstdlib>
 

@@ -14,10 +14,9 @@
 #include "chart/SeriesMarks.h"
 #include "platform/Color.h"
 
+class CoveredPixels;
 class MeasuredByValue;
 struct MeasuredText;
-
-class CoveredPixels;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 

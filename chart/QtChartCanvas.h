@@ -48,8 +48,8 @@ class QtChartCanvas : public ChartCanvas {
   bool Hidden(const QRect& box);
   // The painter pen for pens wider than one pixel (round ends and joins).
   void ApplyWidePen();
-  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_, a
-  // solid horizontal or vertical segment as one run to runs_, a dotted one to dots_.
+  // Appends the pixels of the segment a..b (end pixel left out, dots skipped) to pixels_; a
+  // horizontal or vertical segment goes to runs_ as one run when solid, to dots_ when dotted.
   void AddSegmentPixels(TPoint a, TPoint b);
   // The outline through the points with the canvas pen, closed back to the first when asked.
   void StrokePath(std::span<const TPoint> points, bool closed);
