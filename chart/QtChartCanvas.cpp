@@ -148,18 +148,18 @@ void QtChartCanvas::ApplyWidePen() {
 void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   int dx = b.X - a.X, dy = b.Y - a.Y;
   bool dotted = Pen().Style == TPenStyle::Dot;
-  // A dotted horizontal or vertical segment: every other pixel from a, without b, the rhythm
-  // going on from the segment before (a dot where the phase is even).
-  if (dotted && (dx == 0 || dy == 0)) {
-    const int length = std::abs(dx + dy);
-    const QPoint direction((dx > 0) - (dx < 0), (dy > 0) - (dy < 0));
-    const int first = int(dotPhase_ & 1);
-    if (first < length) dots_.push_back({QPoint(a.X, a.Y) + direction * first, direction * 2, (length - first + 1) / 2});
-    dotPhase_ += unsigned(length);
-    return;
-  }
-  // A solid horizontal or vertical segment is one run of pixels: a..b without b.
-  if (!dotted && (dx == 0 || dy == 0)) {
+  if (dx == 0 || dy == 0) {
+    if (dotted) {
+      // Dotted: every other pixel from a, without b, the rhythm going on from the segment before
+      // (a dot where the phase is even).
+      const int length = std::abs(dx + dy);
+      const QPoint direction((dx > 0) - (dx < 0), (dy > 0) - (dy < 0));
+      const int first = int(dotPhase_ & 1);
+      if (first < length) dots_.push_back({QPoint(a.X, a.Y) + direction * first, direction * 2, (length - first + 1) / 2});
+      dotPhase_ += unsigned(length);
+      return;
+    }
+    // Solid: one run of pixels, a..b without b.
     if (dx == 0 && dy == 0) return;
     int x0 = dx < 0 ? b.X + 1 : a.X, x1 = dx < 0 ? a.X : b.X - (dx > 0);
     int y0 = dy < 0 ? b.Y + 1 : a.Y, y1 = dy < 0 ? a.Y : b.Y - (dy > 0);
