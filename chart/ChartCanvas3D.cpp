@@ -149,8 +149,7 @@ void TChartCanvas3D::FlatBegin() {
 
 void TChartCanvas3D::FlatEnd() { is3D_ = flatSaved3D_; }
 
-TPoint TChartCanvas3D::Project(int x, int y, int z) const {
-  if (!is3D_) return {x, y};
+TPoint TChartCanvas3D::ProjectScaled(int x, int y, int z) const {
   return {RoundHalfEven((x - projCenterX_ + z) * zoomScale_) + projOriginX_,
           RoundHalfEven((y - projCenterY_ - z) * zoomScale_) + projOriginY_};
 }

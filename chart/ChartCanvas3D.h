@@ -100,8 +100,14 @@ class TChartCanvas3D {
   // --- projection ---
   // 3D: x' = Round((x - ProjCenterX + z) * ZoomScale) + ProjOriginX,
   //     y' = Round((y - ProjCenterY - z) * ZoomScale) + ProjOriginY (halves to even);
-  // not 3D: (x, y). Allocates nothing.
-  TPoint Project(int x, int y, int z) const;
+  // not 3D: (x, y). Allocates nothing. At a zoom of exactly 1 the product is a whole number,
+  // which rounds to itself: the sum is taken in integers then (every point of every shape and
+  // mark is projected).
+  TPoint Project(int x, int y, int z) const {
+    if (!is3D_) return {x, y};
+    if (zoomScale_ == 1.0) return {x - projCenterX_ + z + projOriginX_, y - projCenterY_ - z + projOriginY_};
+    return ProjectScaled(x, y, z);
+  }
   TPoint Project(TPoint p, int z) const { return Project(p.X, p.Y, z); }
   // The chart point at depth z that projects to the screen pixel (x, y):
   // x = Round((x - ProjOriginX) / ZoomScale) + ProjCenterX - z, y likewise + z; a ZoomScale of 0
@@ -159,6 +165,8 @@ class TChartCanvas3D {
   void DrawQuad(TPoint a, TPoint b, TPoint c, TPoint d);
   // The font for one text output through the projection, scaled when text zoom asks for it.
   TCanvasFont ZoomedFont(const TCanvasFont& font) const;
+  // Project's point at a zoom other than 1.
+  TPoint ProjectScaled(int x, int y, int z) const;
 
   ChartCanvas* window_ = nullptr;
   ChartCanvas* target_ = nullptr;
