@@ -241,18 +241,21 @@ QString TChartSeries::MarkTextWith(int index, const TNumberSeparators& separator
 }
 
 TSeriesMarkPosition TChartSeries::MarkPositionAt(int index, int boxWidth, int boxHeight) const {
+  return MarkPositionAt(TPoint{CalcXPos(index), CalcYPos(index)}, boxWidth, boxHeight);
+}
+
+TSeriesMarkPosition TChartSeries::MarkPositionAt(TPoint p, int boxWidth, int boxHeight) {
   TSeriesMarkPosition position;
   position.BoxWidth = boxWidth;
   position.BoxHeight = boxHeight;
-  const TPoint p{CalcXPos(index), CalcYPos(index)};
   position.ArrowStart = p;
   position.ArrowEnd = p;
   position.BoxTopLeft = {p.X - boxWidth / 2, p.Y - boxHeight + 1};
   return position;
 }
 
-const MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators,
-                                               MeasuredByValue& byValue, MeasuredText& own) {
+MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
+                                         MeasuredText& own) {
   ChartCanvas& canvas = chart_->Canvas().Canvas();
   auto measure = [&](MeasuredText& m) {
     m.Text = MarkTextWith(index, separators);
@@ -290,7 +293,9 @@ void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition
 }
 
 // From the last mark to the first, so that the marks drawn later are in covered when an earlier
-// one is looked at. Marks of the same value share their text and box, measured once.
+// one is looked at. Marks of the same value share their text and box, measured once; at the same
+// height they share their layout too, moved across: the first one's position and pixels are
+// worked out, and the others' moved from them.
 void TChartSeries::PlanMarks(CoverageMask& covered) {
   hiddenMarks_.clear();
   if (VisibleFrom < 0 || VisibleTo < VisibleFrom) return;
@@ -301,6 +306,13 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   const TNumberSeparators separators = RegionalSeparators();
   MeasuredByValue byValue;
   MeasuredText own;
+  struct LaidOut {
+    TPoint At;  // the point's pixel
+    TSeriesMarkPosition Placed;
+    TSeriesMarks::TMarkPixels Pixels;
+  };
+  std::vector<LaidOut> layouts;
+  const bool movesAcross = marks_.PixelsMoveAcross(canvas3D);
   // Many marks ask quicker of a table of what was drawn after them (box, text and arrow: some
   // forty rows each), and the bits then only for what the marks kept so far add.
   std::optional<CoverageMask::Table> later;
@@ -308,11 +320,34 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
-    const MeasuredText& m = MeasuredMark(i, separators, byValue, own);
+    MeasuredText& m = MeasuredMark(i, separators, byValue, own);
     if (m.Text.isEmpty()) continue;
-    TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
-    PlaceMark(position);
-    const TSeriesMarks::TMarkPixels pixels = marks_.Pixels(canvas3D, m.TextBounds, marks_.Place(i, position));
+    const TPoint at{CalcXPos(i), CalcYPos(i)};
+    const bool shares = movesAcross && &m != &own;
+    LaidOut* laid = shares && m.Layout >= 0 ? &layouts[size_t(m.Layout)] : nullptr;
+    TSeriesMarks::TMarkPixels pixels;
+    if (laid != nullptr && laid->At.Y == at.Y) {
+      const int dx = at.X - laid->At.X;
+      TSeriesMarkPosition position = laid->Placed;
+      position.ArrowStart.X += dx;
+      position.ArrowEnd.X += dx;
+      position.BoxTopLeft.X += dx;
+      const TSeriesMarkPosition placed = marks_.Place(i, position);
+      pixels = placed.IsCustom ? marks_.Pixels(canvas3D, m.TextBounds, placed)
+                               : marks_.MovedAcross(canvas3D, laid->Pixels, dx);
+    } else {
+      TSeriesMarkPosition position = MarkPositionAt(at, m.Width, m.Height);
+      PlaceMark(position);
+      const TSeriesMarkPosition placed = marks_.Place(i, position);
+      pixels = marks_.Pixels(canvas3D, m.TextBounds, placed);
+      if (shares && !placed.IsCustom) {
+        if (laid == nullptr) {
+          m.Layout = int(layouts.size());
+          laid = &layouts.emplace_back();
+        }
+        *laid = {at, placed, pixels};
+      }
+    }
     // The text normally stands inside its box.
     const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;
     auto covers = [&](const TRect& r) { return (later && later->Covers(r)) || covered.Covers(r); };

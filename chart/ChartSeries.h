@@ -171,7 +171,9 @@ class TChartSeries {
   virtual void PlanHiddenValues(const CoveredPixels*) {}
   // Draws the mark of point index at a computed position, moved first by PlaceMark.
   void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
-  // Moves a mark's computed position to where the kind draws it; the base leaves it.
+  // Moves a mark's computed position to where the kind draws it; the base leaves it. How far
+  // it moves a position does not depend on where the position stands across: the planning of
+  // the marks moves one placed mark sideways for the others of its text at its height.
   virtual void PlaceMark(TSeriesMarkPosition&) {}
   // Whether the repaint may plan the marks ahead (PlanMarks): nothing the program adds can
   // change a mark or a point between the planning and the drawing.
@@ -225,10 +227,12 @@ class TChartSeries {
   // The mark's text of point index and its measures in the canvas' current font. A text that is
   // the value's alone (no label of the point's own, no handler to change it) is made and
   // measured once per value, in byValue; any other is made into own. Not for a null point.
-  const MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
-                                   MeasuredText& own);
-  // The computed position of a mark with a box of the size at point index.
+  MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
+                             MeasuredText& own);
+  // The computed position of a mark with a box of the size at point index, or at the point's
+  // pixel p (CalcXPos, CalcYPos).
   TSeriesMarkPosition MarkPositionAt(int index, int boxWidth, int boxHeight) const;
+  static TSeriesMarkPosition MarkPositionAt(TPoint p, int boxWidth, int boxHeight);
 
  private:
   TCustomAxisPanel* chart_ = nullptr;

@@ -13,6 +13,8 @@ struct MeasuredText {
   QString Text;
   int Width = 0, Height = 0;
   TRect TextBounds;
+  // The planning's first layout of a mark with this text, by its index there; -1 until then.
+  int Layout = -1;
 };
 
 // Measured texts by the exact value they show, its bits as the key: a table of a power-of-two

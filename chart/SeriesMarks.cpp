@@ -153,6 +153,24 @@ TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(const TChartCanvas3D& canvas3D, c
   return pixels;
 }
 
+bool TSeriesMarks::PixelsMoveAcross(const TChartCanvas3D& canvas3D) const {
+  return !canvas3D.Is3D() || canvas3D.ZoomScale() == 1.0;
+}
+
+// Pixels' parts that it works out from the position move; the ones it leaves empty stay so.
+TSeriesMarks::TMarkPixels TSeriesMarks::MovedAcross(const TChartCanvas3D& canvas3D, const TMarkPixels& pixels,
+                                                    int dx) const {
+  auto moved = [dx](const TRect& r) { return TRect{r.Left + dx, r.Top, r.Right + dx, r.Bottom}; };
+  TMarkPixels m = pixels;
+  if (arrow_.Visible()) m.Arrow = moved(pixels.Arrow);
+  if (DrawsBox()) {
+    m.Box = moved(pixels.Box);
+    if (!transparent_ && canvas3D.Canvas().PenMode() == TPenMode::Copy) m.Cover = moved(pixels.Cover);
+  }
+  m.Text = moved(pixels.Text);
+  return m;
+}
+
 // The text as Paint writes it: brush clear, transparent, centred and top-aligned.
 TRect TSeriesMarks::TextBounds(ChartCanvas& canvas, const QString& text) const {
   const TCanvasBrush brush = canvas.Brush();

@@ -86,6 +86,12 @@ class TSeriesMarks {
   };
   // textBounds: TextBounds of the mark's text.
   TMarkPixels Pixels(const TChartCanvas3D& canvas, const TRect& textBounds, const TSeriesMarkPosition& placed) const;
+  // Whether the projection moves every pixel of a mark as far across as its position moves: in
+  // 2D, or in 3D at a zoom of exactly 1 (a zoomed projection rounds each point anew).
+  bool PixelsMoveAcross(const TChartCanvas3D& canvas) const;
+  // Pixels of a placed position, moved dx across: Pixels at that position moved as far, when
+  // PixelsMoveAcross and the canvas is as it was for them.
+  TMarkPixels MovedAcross(const TChartCanvas3D& canvas, const TMarkPixels& pixels, int dx) const;
   // Where Paint's text pixels go relative to the point it writes the first line at, for the
   // canvas' current font: the same for every mark with this text.
   TRect TextBounds(ChartCanvas& canvas, const QString& text) const;

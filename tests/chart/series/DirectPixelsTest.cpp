@@ -39,17 +39,17 @@ void MakeGraph(ResultGraph& g, const PictureCase& c) {
 
 // The graph drawn through the painter alone, every shape drawn; the chart is left buffered and
 // skipping again.
-QImage PainterAlone(ResultGraph& g) {
-  g.chart.Canvas().SetBuffered(false);
-  g.chart.SetSkipOverpainted(false);
+QImage PainterAlone(TChart& chart) {
+  chart.Canvas().SetBuffered(false);
+  chart.SetSkipOverpainted(false);
   QPixmap pixmap(601, 449);
   pixmap.fill(Qt::white);
   {
     QtChartCanvas painterOnly(&pixmap);
-    g.chart.Draw(&painterOnly, {0, 0, 601, 449});
+    chart.Draw(&painterOnly, {0, 0, 601, 449});
   }
-  g.chart.Canvas().SetBuffered(true);
-  g.chart.SetSkipOverpainted(true);
+  chart.Canvas().SetBuffered(true);
+  chart.SetSkipOverpainted(true);
   return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -71,7 +71,7 @@ TEST_P(DirectPixelsTest, SamePixelsAsThePainterAlone) {
   MakeGraph(g, c);
   g.chart.Canvas().SetBuffered(true);
   const QImage direct = g.chart.RenderToImage().copy();
-  ExpectSamePixels(direct, PainterAlone(g));
+  ExpectSamePixels(direct, PainterAlone(g.chart));
 }
 
 // The images drawn aside are kept from repaint to repaint: the next repaint, of other points,
@@ -84,7 +84,7 @@ TEST(DirectPixels, RepaintAfterScrollingShowsOnlyTheNewView) {
   g.chart.BottomAxis()->SetMaximum(4999.5);
   g.chart.BottomAxis()->SetMinimum(2000.5);
   const QImage direct = g.chart.RenderToImage().copy();
-  ExpectSamePixels(direct, PainterAlone(g));
+  ExpectSamePixels(direct, PainterAlone(g.chart));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,7 +139,40 @@ TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
   for (int i = 0; i < planned.Count(); ++i) {
     EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
     EXPECT_EQ(planned.Stored(i)->ArrowStart, everyMark.Stored(i)->ArrowStart) << i;
+    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
   }
+}
+
+// Bars whose marks all show the same text at their own heights: a mark laid out once for its
+// text is not moved to another height.
+class SameTextBars : public TBarSeries {
+  double MarkValue(int) const override { return 7; }
+};
+
+TEST(DirectPixels, MarksOfOneTextAtManyHeightsAsIfEachWereDrawn) {
+  TChart chart;
+  ApplyResultGraphLayout(chart);
+  chart.resize(601, 449);
+  SameTextBars bars;
+  TLineSeries unused;
+  ApplyResultGraphSeriesLayout(bars, unused);
+  bars.SetParentChart(&chart);
+  QRandomGenerator random(20261209u);
+  for (int i = 0; i < 2000; ++i) bars.AddPoint(i, random.bounded(101));
+  chart.Canvas().SetBuffered(true);
+  chart.SetSkipOverpainted(false);
+  chart.RenderToImage();
+  const TSeriesMarksPositions everyMark = bars.Marks().Positions();
+  bars.Marks().Positions().Clear();
+  chart.SetSkipOverpainted(true);
+  const QImage direct = chart.RenderToImage().copy();
+  const TSeriesMarksPositions& planned = bars.Marks().Positions();
+  ASSERT_EQ(planned.Count(), 2000);
+  for (int i = 0; i < planned.Count(); ++i) {
+    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
+    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
+  }
+  ExpectSamePixels(direct, PainterAlone(chart));
 }
 
 // The pixels a dense repaint keeps for its passes over the points do not outlive it: zoomed in
