@@ -28,16 +28,21 @@ void CoverageMask::Cover(const TRect& r) {
   }
 }
 
+// The bits wanted of a row's first and last word are the same in every row (one word holds both
+// ends when the rectangle is narrow); the words between must be covered whole.
 bool CoverageMask::Covers(const TRect& r) const {
   TRect c;
   if (!Clamp(r, c)) return true;
   const int first = c.Left / 64, last = (c.Right - 1) / 64;
+  const uint64_t head = Bits(c.Left % 64, first == last ? (c.Right - 1) % 64 : 63);
+  const uint64_t tail = Bits(0, (c.Right - 1) % 64);
   for (int y = c.Top; y < c.Bottom; ++y) {
-    const uint64_t* row = bits_.data() + size_t(y) * size_t(words_);
-    for (int w = first; w <= last; ++w) {
-      const uint64_t want = Bits(w == first ? c.Left % 64 : 0, w == last ? (c.Right - 1) % 64 : 63);
-      if ((row[w] & want) != want) return false;
-    }
+    const uint64_t* row = RowBits(y);
+    if ((row[first] & head) != head) return false;
+    if (first == last) continue;
+    for (int w = first + 1; w < last; ++w)
+      if (row[w] != ~uint64_t{0}) return false;
+    if ((row[last] & tail) != tail) return false;
   }
   return true;
 }
