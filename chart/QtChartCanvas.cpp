@@ -232,13 +232,14 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
   dotPhase_ = 0;
   for (size_t i = 0; i + 1 < points.size(); ++i) AddSegmentPixels(points[i], points[i + 1]);
   if (closed) AddSegmentPixels(points.back(), points.front());
-  QColor colour = ToQColor(Pen().Color);
+  const QRgb pixel = ToPixel(Pen().Color);
   if (ImagePixels* direct = Direct()) {
-    direct->FillRects(runs_, colour.rgb());
-    direct->SetPixels(pixels_, colour.rgb());
-    direct->SetDots(dots_, colour.rgb());
+    direct->FillRects(runs_, pixel);
+    direct->SetPixels(pixels_, pixel);
+    direct->SetDots(dots_, pixel);
     return;
   }
+  const QColor colour(pixel);
   for (const ImagePixels::Dots& d : dots_) {
     for (int k = 0; k < d.Count; ++k) pixels_.push_back(d.First + d.Step * k);
   }
