@@ -22,6 +22,9 @@ class CoveredPixels {
   // is not covered, or Height() when there is none; 0 <= x < Width(), 0 <= y <= Height().
   int NextUncovered(int x, int y) const { return next_[size_t(y) * size_t(width_) + size_t(x)]; }
 
+  // Whether pixel (x, y) is covered; 0 <= x < Width(), 0 <= y < Height().
+  bool IsCovered(int x, int y) const { return (bits_[size_t(y) * size_t(words_) + size_t(x / 64)] >> (x % 64)) & 1; }
+
   // The first row from top down where a pixel of columns left..right (inclusive) is not
   // covered, or Height() when there is none, with the columns cut to the bitmap: one look-up per
   // column. 0 <= top <= Height().

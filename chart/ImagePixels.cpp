@@ -115,14 +115,18 @@ inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
   }
 }
 
-// Column by column, from each uncovered pixel on to the next: a covered stretch costs one look-up
-// however long it is.
+// Column by column: a covered stretch costs one look-up however long it is, and an uncovered one
+// is written down to its end by the covered bits, which the CPU reads ahead (each look-up waits
+// for the one before, a bit does not).
 void ImagePixels::FillUncovered(const QRect& r, QRgb colour) {
   const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
   for (int x = r.left(); x <= r.right(); ++x) {
     QRgb* column = reinterpret_cast<QRgb*>(bits_) + x;
-    for (int y = covered_->NextUncovered(x, r.top()); y <= r.bottom(); y = covered_->NextUncovered(x, y + 1))
-      column[y * step] = colour;
+    for (int y = covered_->NextUncovered(x, r.top()); y <= r.bottom(); y = covered_->NextUncovered(x, y)) {
+      do column[y * step] = colour;
+      while (++y <= r.bottom() && !covered_->IsCovered(x, y));
+      if (y > r.bottom()) break;
+    }
   }
 }
 
