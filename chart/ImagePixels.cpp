@@ -1,6 +1,7 @@
 #include "chart/ImagePixels.h"
 
 #include <algorithm>
+#include <cwchar>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -13,6 +14,10 @@ namespace {
 // pixels one by one.
 inline void FillRun(QRgb* p, int n, QRgb colour) {
 #if defined(__SSE2__)
+  if (n >= 64) {
+    wmemset(reinterpret_cast<wchar_t*>(p), wchar_t(colour), size_t(n));
+    return;
+  }
   if (n >= 4) {
     const __m128i four = _mm_set1_epi32(int(colour));
     QRgb* const last = p + n - 4;
@@ -190,8 +195,20 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) SetPixel(p, colour);
 }
 
+// A run of dots wholly inside the one writable rectangle, with no row of it left out and no
+// pixel covered, is written without asking of each dot (the grid's lines are such runs).
 void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
   for (const Dots& d : dots) {
+    if (d.Count <= 0) continue;
+    const QPoint last = d.First + d.Step * (d.Count - 1);
+    const int top = std::min(d.First.y(), last.y()), bottom = std::max(d.First.y(), last.y());
+    const bool noRowSkipped = skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_;
+    if (oneRect_ && covered_ == nullptr && noRowSkipped && bounds_.contains(d.First) && bounds_.contains(last)) {
+      const qsizetype step = d.Step.y() * (stride_ / qsizetype(sizeof(QRgb))) + d.Step.x();
+      QRgb* p = Line(d.First.y()) + d.First.x();
+      for (int k = 0; k < d.Count; ++k, p += step) *p = colour;
+      continue;
+    }
     QPoint p = d.First;
     for (int k = 0; k < d.Count; ++k, p += d.Step) SetPixel(p, colour);
   }

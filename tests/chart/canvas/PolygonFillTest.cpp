@@ -292,6 +292,25 @@ const RectCase kRects[] = {
     {"Huge", [](QRandomGenerator& r) { return QRect(QPoint(-Between(r, 0, 9000), -Between(r, 0, 9000)), QPoint(Between(r, 0, 9000), Between(r, 0, 9000))); }},
 };
 
+// Dotted rows and columns, every other pixel, from anywhere near the image: some wholly inside,
+// some reaching out of it or out of the clip at either end.
+std::vector<ImagePixels::Dots> RandomDots(QRandomGenerator& r) {
+  std::vector<ImagePixels::Dots> dots;
+  for (int k = 0; k < 8; ++k) {
+    const int sign = Between(r, 0, 1) == 0 ? -2 : 2;
+    const QPoint step = Between(r, 0, 1) == 0 ? QPoint(sign, 0) : QPoint(0, sign);
+    dots.push_back({Near(r, 6), step, Between(r, 0, 45)});
+  }
+  return dots;
+}
+
+Points DotPixels(const std::vector<ImagePixels::Dots>& dots) {
+  Points pixels;
+  for (const ImagePixels::Dots& d : dots)
+    for (int k = 0; k < d.Count; ++k) pixels.push_back(d.First + d.Step * k);
+  return pixels;
+}
+
 class RectFillTest : public ::testing::TestWithParam<std::tuple<RectCase, ClipCase>> {};
 
 TEST_P(RectFillTest, SamePixelsAsThePainter) {
@@ -302,6 +321,7 @@ TEST_P(RectFillTest, SamePixelsAsThePainter) {
     std::vector<QPoint> points;
     for (int k = 0; k < 6; ++k) rects.push_back(kind.make(random));
     for (int k = 0; k < 30; ++k) points.push_back(Near(random, 4));
+    const std::vector<ImagePixels::Dots> dots = RandomDots(random);
     Pair pair;
     pair.Paint(clip, [&](QPainter& p) {
       p.setPen(Qt::NoPen);
@@ -311,10 +331,13 @@ TEST_P(RectFillTest, SamePixelsAsThePainter) {
       pen.setCosmetic(true);
       p.setPen(pen);
       p.drawPoints(points.data(), int(points.size()));
+      const Points dotted = DotPixels(dots);
+      p.drawPoints(dotted.data(), int(dotted.size()));
     });
     pair.Write(clip, [&](ImagePixels& w) {
       w.FillRects(rects, kInk);
       w.SetPixels(points, 0xff00ff00);
+      w.SetDots(dots, 0xff00ff00);
     });
     ASSERT_EQ(pair.Difference(), "") << "first rectangle " << rects[0].x() << "," << rects[0].y() << " "
                                      << rects[0].width() << "x" << rects[0].height();
@@ -347,6 +370,8 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
     std::vector<QPoint> points;
     for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
     for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
+    const std::vector<ImagePixels::Dots> dots = RandomDots(random);
+    const Points dotted = DotPixels(dots);
 
     Pair pair;
     pair.Paint(GetParam(), [&](QPainter& p) {
@@ -357,12 +382,14 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
       pen.setCosmetic(true);
       p.setPen(pen);
       p.drawPoints(points.data(), int(points.size()));
+      p.drawPoints(dotted.data(), int(dotted.size()));
     });
     pair.Write(GetParam(), [&](ImagePixels& w) {
       w.SetCovered(&covered);
       ASSERT_TRUE(w.FillPolygon(polygon, kInk));
       w.FillRects(rects, kInk);
       w.SetPixels(points, kInk);
+      w.SetDots(dots, kInk);
       for (int q = 0; q < 20; ++q) {
         const QRect r = QRect(Near(random, 5), Near(random, 5)).normalized();
         bool all = true;
@@ -382,6 +409,45 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
 
 INSTANTIATE_TEST_SUITE_P(Clips, CoveredWriteTest, ::testing::ValuesIn(kClips),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Rows left out stay as they were under every kind of write, and the others are written as
+// without them.
+TEST(DirectPixels, SkippedRowsAreLeftOutOfEveryWrite) {
+  QRandomGenerator random = Seeded("Skipped", "Rows");
+  for (int round = 0; round < 100; ++round) {
+    const int top = Between(random, -5, kHeight), bottom = top + Between(random, -1, 20);
+    const Points polygon = kShapes[size_t(Between(random, 0, int(std::size(kShapes)) - 1))].make(random);
+    std::vector<QRect> rects;
+    for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
+    std::vector<QPoint> points;
+    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
+    const std::vector<ImagePixels::Dots> dots = RandomDots(random);
+    const Points dotted = DotPixels(dots);
+    Pair pair;
+    pair.Paint(kClips[0], [&](QPainter& p) {
+      PaintPolygon(p, polygon);
+      p.setBrush(QColor::fromRgb(kInk));
+      p.drawRects(rects.data(), int(rects.size()));
+      QPen pen(QColor::fromRgb(kInk), 1);
+      pen.setCosmetic(true);
+      p.setPen(pen);
+      p.drawPoints(points.data(), int(points.size()));
+      p.drawPoints(dotted.data(), int(dotted.size()));
+    });
+    pair.Write(kClips[0], [&](ImagePixels& w) {
+      w.SetSkippedRows(top, bottom);
+      ASSERT_TRUE(w.FillPolygon(polygon, kInk));
+      w.FillRects(rects, kInk);
+      w.SetPixels(points, kInk);
+      w.SetDots(dots, kInk);
+    });
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const QRgb want = y >= top && y <= bottom ? kPaper : pair.painted.pixel(x, y);
+        ASSERT_EQ(pair.written.pixel(x, y), want) << "pixel (" << x << "," << y << "), rows " << top << ".." << bottom;
+      }
+  }
+}
 
 // A clip that lets nothing through (an empty region, clipping on) writes nothing.
 TEST(DirectPixels, EmptyClipWritesNothing) {
