@@ -309,12 +309,16 @@ void TCustomAxisPanel::PlanHidden() {
       }
       break;
     }
-    const QImage& drawn = canvas.DrawAside(drawnAside_.size(), [&] {
+    // Clipped, the values set no pixel outside the clip's bounds.
+    const QRect reach = clipPoints_ && CanClip() ? canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()).boundingRect()
+                                                 : canvas.Bitmap().rect();
+    const size_t slot = drawnAside_.size();
+    const QImage& drawn = canvas.DrawAside(slot, reach, [&] {
       s.CalcFirstLastVisibleIndex();
       if (s.VisibleFrom >= 0 && s.VisibleTo >= s.VisibleFrom) PaintSeriesValues(s);
     });
-    drawnAside_.emplace_back(&s, drawnAside_.size());
-    covered_.CoverDrawn(drawn);
+    drawnAside_.emplace_back(&s, slot);
+    covered_.CoverDrawn(drawn, canvas.AsideReach(slot));
   }
 }
 

@@ -74,7 +74,7 @@ bool TChartCanvas3D::DrawingIntoColourBitmap() const {
   return buffered_ && !monochrome_ && target_ != nullptr && target_ == bitmapCanvas_.get();
 }
 
-const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>& draw) {
+const QImage& TChartCanvas3D::DrawAside(size_t slot, const QRect& reach, const std::function<void()>& draw) {
   if (asides_.size() <= slot) asides_.resize(slot + 1);
   Aside& slotted = asides_[slot];
   QImage& aside = slotted.Image;
@@ -84,6 +84,7 @@ const QImage& TChartCanvas3D::DrawAside(size_t slot, const std::function<void()>
   }
   if (!slotted.Clear) std::memset(aside.bits(), 0, size_t(aside.sizeInBytes()));
   slotted.Clear = false;
+  slotted.Reach = reach & aside.rect();
   QtChartCanvas canvas(&aside, &texts_);
   struct Restore {
     ChartCanvas*& target;
@@ -103,10 +104,11 @@ void TChartCanvas3D::PutAside(size_t slot) {
   Aside& slotted = asides_.at(slot);
   QImage& aside = slotted.Image;
   if (aside.size() != bitmap_.size() || bitmap_.format() != QImage::Format_RGB32) return;
-  const int w = bitmap_.width(), h = bitmap_.height();
-  for (int y = 0; y < h; ++y) {
-    auto* from = reinterpret_cast<QRgb*>(aside.scanLine(y));
-    auto* to = reinterpret_cast<QRgb*>(bitmap_.scanLine(y));
+  const QRect& reach = slotted.Reach;
+  const int w = reach.width();
+  for (int y = reach.top(); y <= reach.bottom(); ++y) {
+    auto* from = reinterpret_cast<QRgb*>(aside.scanLine(y)) + reach.left();
+    auto* to = reinterpret_cast<QRgb*>(bitmap_.scanLine(y)) + reach.left();
     int x = 0;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();

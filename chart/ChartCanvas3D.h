@@ -61,8 +61,12 @@ class TChartCanvas3D {
   bool DrawingIntoColourBitmap() const;
   // While DrawingIntoColourBitmap: runs draw with the target switched to the image slot (of the
   // bitmap's size, cleared to zero) with the same projection and a fresh drawing state, and
-  // gives that image; what draw sets there is what it would set in the bitmap.
-  const QImage& DrawAside(size_t slot, const std::function<void()>& draw);
+  // gives that image; what draw sets there is what it would set in the bitmap. reach holds
+  // every pixel draw can set (its clip's bounds, or the whole bitmap): only there is the image
+  // looked at again.
+  const QImage& DrawAside(size_t slot, const QRect& reach, const std::function<void()>& draw);
+  // The pixels the drawing aside in slot could set, cut to the image.
+  QRect AsideReach(size_t slot) const { return asides_.at(slot).Reach; }
   // Copies the pixels that the drawing aside in slot set into the bitmap: the picture drawing
   // it there would have given, when what it drew set its pixels in opaque colours. The slot's
   // image is left cleared, ready for the next drawing.
@@ -191,6 +195,7 @@ class TChartCanvas3D {
   struct Aside {
     QImage Image;
     bool Clear = false;  // every pixel is zero
+    QRect Reach;         // outside it every pixel is zero
   };
   std::vector<Aside> asides_;  // DrawAside's images by slot, kept between repaints
   TPoint quad_[4];

@@ -47,12 +47,12 @@ bool CoverageMask::Covers(const TRect& r) const {
   return true;
 }
 
-void CoverageMask::CoverDrawn(const QImage& image) {
-  const int w = std::min(width_, image.width()), h = std::min(height_, image.height());
-  for (int y = 0; y < h; ++y) {
+void CoverageMask::CoverDrawn(const QImage& image, const QRect& within) {
+  const int w = std::min({width_, image.width(), within.right() + 1}), h = std::min({height_, image.height(), within.bottom() + 1});
+  for (int y = std::max(within.top(), 0); y < h; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     uint64_t* row = bits_.data() + size_t(y) * size_t(words_);
-    for (int x0 = 0; x0 < w; x0 += 64) {
+    for (int x0 = std::max(within.left(), 0) / 64 * 64; x0 < w; x0 += 64) {
       const int n = std::min(64, w - x0);
       uint64_t zero = 0;  // a set bit: a pixel left at zero
       int k = 0;

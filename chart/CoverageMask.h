@@ -24,8 +24,9 @@ class CoverageMask {
   void Cover(const TRect& r);
   // Covers every pixel of the image (of the mask's size) that a drawing wrote: a pixel left at
   // zero, the value the image was cleared to, is one nothing was drawn on. Drawings write opaque
-  // colours, whose alpha byte is never zero.
-  void CoverDrawn(const QImage& image);
+  // colours, whose alpha byte is never zero. The image is zero outside within, which alone is
+  // looked at (in whole words of the rows).
+  void CoverDrawn(const QImage& image, const QRect& within);
   // Covers every pixel outside the region.
   void CoverOutside(const QRegion& region);
   // Whether every pixel of r that lies in the mask is covered; pixels outside the mask are never

@@ -69,11 +69,29 @@ TEST(CoverageMask, TakesOverTheDrawnPixelsOfAnImage) {
   image.setPixel(69, 2, qRgb(255, 255, 255));
   CoverageMask drawn;
   drawn.Reset(70, 3);
-  drawn.CoverDrawn(image);
+  drawn.CoverDrawn(image, image.rect());
   EXPECT_TRUE(drawn.Covers({0, 0, 1, 1}));
   EXPECT_TRUE(drawn.Covers({69, 2, 70, 3}));
   EXPECT_FALSE(drawn.Covers({0, 0, 2, 1}));
   EXPECT_FALSE(drawn.Covers({68, 2, 70, 3}));
+}
+
+// Looked at within a rectangle that starts inside a word: its corners' pixels are taken over,
+// the pixels of the rows and words outside it are not looked at.
+TEST(CoverageMask, TakesOverTheDrawnPixelsWithinARectangle) {
+  QImage image(150, 6, QImage::Format_RGB32);
+  std::memset(image.bits(), 0, size_t(image.sizeInBytes()));
+  const QRect within(66, 1, 84, 4);  // columns 66..149, rows 1..4
+  for (const QPoint p : {within.topLeft(), within.bottomRight(), QPoint(100, 3)}) image.setPixel(p, qRgb(0, 0, 0));
+  image.setPixel(10, 5, qRgb(1, 2, 3));  // outside: a drawing aside never sets it
+  CoverageMask drawn;
+  drawn.Reset(150, 6);
+  drawn.CoverDrawn(image, within);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 150; ++x) {
+      const bool set = (x == 66 && y == 1) || (x == 149 && y == 4) || (x == 100 && y == 3);
+      ASSERT_EQ(drawn.Covers({x, y, x + 1, y + 1}), set) << x << "," << y;
+    }
 }
 
 // Outside a polygon region every pixel is covered, inside none: the same pixels a painter
