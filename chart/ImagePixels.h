@@ -51,8 +51,8 @@ class ImagePixels {
   void FillRect(const QRect& rect, QRgb colour) { FillRects({&rect, 1}, colour); }
   // The single pixels in the colour.
   void SetPixels(std::span<const QPoint> pixels, QRgb colour);
-  // Pixels evenly spaced along a row or a column, as a dotted pen sets them: Count pixels from
-  // First, each Step on from the one before.
+  // Pixels evenly spaced along a row, a column or a diagonal, as a dotted pen or a diagonal
+  // line sets them: Count pixels from First, each Step on from the one before.
   struct Dots {
     QPoint First, Step;
     int Count;

@@ -177,6 +177,11 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   int* minorPos = xMajor ? &y : &x;
   const int majorStep = xMajor ? sx : sy, minorStep = xMajor ? sy : sx;
   int err = major / 2;
+  if (!dotted && ax == ay) {
+    // A diagonal, as every edge going into the depth of the 3D view: one pixel per step.
+    dots_.push_back({QPoint(a.X, a.Y), QPoint(sx, sy), major});
+    return;
+  }
   if (dotted) {
     for (int i = 0; i < major; ++i) {
       if ((dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);

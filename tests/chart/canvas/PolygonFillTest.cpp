@@ -292,14 +292,14 @@ const RectCase kRects[] = {
     {"Huge", [](QRandomGenerator& r) { return QRect(QPoint(-Between(r, 0, 9000), -Between(r, 0, 9000)), QPoint(Between(r, 0, 9000), Between(r, 0, 9000))); }},
 };
 
-// Dotted rows and columns, every other pixel, from anywhere near the image: some wholly inside,
-// some reaching out of it or out of the clip at either end.
+// Dotted rows and columns (every other pixel) and diagonals (every pixel), from anywhere near the
+// image: some wholly inside, some reaching out of it or out of the clip at either end.
 std::vector<ImagePixels::Dots> RandomDots(QRandomGenerator& r) {
   std::vector<ImagePixels::Dots> dots;
   for (int k = 0; k < 8; ++k) {
     const int sign = Between(r, 0, 1) == 0 ? -2 : 2;
-    const QPoint step = Between(r, 0, 1) == 0 ? QPoint(sign, 0) : QPoint(0, sign);
-    dots.push_back({Near(r, 6), step, Between(r, 0, 45)});
+    const QPoint steps[] = {QPoint(sign, 0), QPoint(0, sign), QPoint(sign / 2, Between(r, 0, 1) == 0 ? -1 : 1)};
+    dots.push_back({Near(r, 6), steps[Between(r, 0, 2)], Between(r, 0, 45)});
   }
   return dots;
 }
