@@ -347,7 +347,40 @@ TEST_P(RectFillTest, SamePixelsAsThePainter) {
 INSTANTIATE_TEST_SUITE_P(Rects, RectFillTest,
                          ::testing::Combine(::testing::ValuesIn(kRects), ::testing::ValuesIn(kClips)), PairName<RectFillTest::ParamType>);
 
-// --- covered pixels ---
+// --- covered pixels and skipped rows ---
+
+// One of each kind of write at random: a polygon of the chart's shapes, rectangles, single
+// pixels and dots, all in ink.
+struct MixedWrites {
+  Points polygon;
+  std::vector<QRect> rects;
+  std::vector<QPoint> points;
+  std::vector<ImagePixels::Dots> dots;
+
+  explicit MixedWrites(QRandomGenerator& random)
+      : polygon(kShapes[size_t(Between(random, 0, int(std::size(kShapes)) - 1))].make(random)) {
+    for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
+    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
+    dots = RandomDots(random);
+  }
+  void Paint(QPainter& p) const {
+    PaintPolygon(p, polygon);
+    p.setBrush(QColor::fromRgb(kInk));
+    p.drawRects(rects.data(), int(rects.size()));
+    QPen pen(QColor::fromRgb(kInk), 1);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.drawPoints(points.data(), int(points.size()));
+    const Points dotted = DotPixels(dots);
+    p.drawPoints(dotted.data(), int(dotted.size()));
+  }
+  void Write(ImagePixels& w) const {
+    ASSERT_TRUE(w.FillPolygon(polygon, kInk));
+    w.FillRects(rects, kInk);
+    w.SetPixels(points, kInk);
+    w.SetDots(dots, kInk);
+  }
+};
 
 // With covered pixels set, every write leaves them as they were and sets the others as without;
 // a rectangle counts as covered when all of its pixels in the image are.
@@ -365,31 +398,13 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
     }
     CoveredPixels covered;
     ASSERT_TRUE(covered.Set(mask));
-    const Points polygon = kShapes[size_t(Between(random, 0, int(std::size(kShapes)) - 1))].make(random);
-    std::vector<QRect> rects;
-    std::vector<QPoint> points;
-    for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
-    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
-    const std::vector<ImagePixels::Dots> dots = RandomDots(random);
-    const Points dotted = DotPixels(dots);
+    const MixedWrites writes(random);
 
     Pair pair;
-    pair.Paint(GetParam(), [&](QPainter& p) {
-      PaintPolygon(p, polygon);
-      p.setBrush(QColor::fromRgb(kInk));
-      p.drawRects(rects.data(), int(rects.size()));
-      QPen pen(QColor::fromRgb(kInk), 1);
-      pen.setCosmetic(true);
-      p.setPen(pen);
-      p.drawPoints(points.data(), int(points.size()));
-      p.drawPoints(dotted.data(), int(dotted.size()));
-    });
+    pair.Paint(GetParam(), [&](QPainter& p) { writes.Paint(p); });
     pair.Write(GetParam(), [&](ImagePixels& w) {
       w.SetCovered(&covered);
-      ASSERT_TRUE(w.FillPolygon(polygon, kInk));
-      w.FillRects(rects, kInk);
-      w.SetPixels(points, kInk);
-      w.SetDots(dots, kInk);
+      writes.Write(w);
       for (int q = 0; q < 20; ++q) {
         const QRect r = QRect(Near(random, 5), Near(random, 5)).normalized();
         bool all = true;
@@ -402,7 +417,7 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) {
         const QRgb want = mask.Covers({x, y, x + 1, y + 1}) ? kPaper : pair.painted.pixel(x, y);
-        ASSERT_EQ(pair.written.pixel(x, y), want) << "pixel (" << x << "," << y << ") of " << Describe(polygon);
+        ASSERT_EQ(pair.written.pixel(x, y), want) << "pixel (" << x << "," << y << ") of " << Describe(writes.polygon);
       }
   }
 }
@@ -416,30 +431,12 @@ TEST(DirectPixels, SkippedRowsAreLeftOutOfEveryWrite) {
   QRandomGenerator random = Seeded("Skipped", "Rows");
   for (int round = 0; round < 100; ++round) {
     const int top = Between(random, -5, kHeight), bottom = top + Between(random, -1, 20);
-    const Points polygon = kShapes[size_t(Between(random, 0, int(std::size(kShapes)) - 1))].make(random);
-    std::vector<QRect> rects;
-    for (int k = 0; k < 4; ++k) rects.push_back(QRect(Near(random, 5), Near(random, 5)).normalized());
-    std::vector<QPoint> points;
-    for (int k = 0; k < 30; ++k) points.push_back(Near(random, 3));
-    const std::vector<ImagePixels::Dots> dots = RandomDots(random);
-    const Points dotted = DotPixels(dots);
+    const MixedWrites writes(random);
     Pair pair;
-    pair.Paint(kClips[0], [&](QPainter& p) {
-      PaintPolygon(p, polygon);
-      p.setBrush(QColor::fromRgb(kInk));
-      p.drawRects(rects.data(), int(rects.size()));
-      QPen pen(QColor::fromRgb(kInk), 1);
-      pen.setCosmetic(true);
-      p.setPen(pen);
-      p.drawPoints(points.data(), int(points.size()));
-      p.drawPoints(dotted.data(), int(dotted.size()));
-    });
+    pair.Paint(kClips[0], [&](QPainter& p) { writes.Paint(p); });
     pair.Write(kClips[0], [&](ImagePixels& w) {
       w.SetSkippedRows(top, bottom);
-      ASSERT_TRUE(w.FillPolygon(polygon, kInk));
-      w.FillRects(rects, kInk);
-      w.SetPixels(points, kInk);
-      w.SetDots(dots, kInk);
+      writes.Write(w);
     });
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) {
