@@ -294,6 +294,9 @@ void TCustomAxisPanel::PlanHidden() {
   // everything of the series before it. A series that does not paint opaquely is left out of
   // the covered pixels, which only means fewer shapes are left out.
   covered_.Reset(canvas.Bitmap().width(), canvas.Bitmap().height());
+  // The values' clip, as PaintSeriesValues sets it.
+  const bool clipped = clipPoints_ && CanClip();
+  const QRegion clip = clipped ? canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()) : QRegion();
   for (size_t k = active.size(); k-- > firstPlanned;) {
     TChartSeries& s = *active[k];
     if (planned[k] != 0) s.PlanMarks(covered_);
@@ -302,7 +305,7 @@ void TCustomAxisPanel::PlanHidden() {
       // Its values come first of all that was planned: each shape wholly covered is left out.
       // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
       CoverageMask forValues = covered_;
-      if (clipPoints_ && CanClip()) forValues.CoverOutside(canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()));
+      if (clipped) forValues.CoverOutside(clip);
       if (valuesCovered_.Set(forValues)) {
         s.PlanHiddenValues(&valuesCovered_);
         maskedSeries_ = &s;
@@ -310,8 +313,7 @@ void TCustomAxisPanel::PlanHidden() {
       break;
     }
     // Clipped, the values set no pixel outside the clip's bounds.
-    const QRect reach = clipPoints_ && CanClip() ? canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()).boundingRect()
-                                                 : canvas.Bitmap().rect();
+    const QRect reach = clipped ? clip.boundingRect() : canvas.Bitmap().rect();
     const size_t slot = drawnAside_.size();
     const QImage& drawn = canvas.DrawAside(slot, reach, [&] {
       s.CalcFirstLastVisibleIndex();

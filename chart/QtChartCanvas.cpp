@@ -170,6 +170,11 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   // coordinate follows the pixel nearest to the ideal line (integer error term).
   int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
   int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+  if (!dotted && ax == ay) {
+    // A diagonal, as every edge going into the depth of the 3D view: one pixel per step.
+    dots_.push_back({QPoint(a.X, a.Y), QPoint(sx, sy), ax});
+    return;
+  }
   int x = a.X, y = a.Y;
   const bool xMajor = ax >= ay;
   const int major = xMajor ? ax : ay, minor = xMajor ? ay : ax;
@@ -177,11 +182,6 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   int* minorPos = xMajor ? &y : &x;
   const int majorStep = xMajor ? sx : sy, minorStep = xMajor ? sy : sx;
   int err = major / 2;
-  if (!dotted && ax == ay) {
-    // A diagonal, as every edge going into the depth of the 3D view: one pixel per step.
-    dots_.push_back({QPoint(a.X, a.Y), QPoint(sx, sy), major});
-    return;
-  }
   if (dotted) {
     for (int i = 0; i < major; ++i) {
       if ((dotPhase_++ & 1) == 0) pixels_.emplace_back(x, y);

@@ -146,11 +146,15 @@ TSeriesMarks::TMarkPixels TSeriesMarks::Pixels(const TChartCanvas3D& canvas3D, c
   if (DrawsBox()) {
     const int reach = frame_.Visible() && frame_.Width() > 1 ? frame_.Width() / 2 + 1 : 0;
     pixels.Box = {l.Box.Left - reach, l.Box.Top - reach, l.Box.Right + reach, l.Box.Bottom + reach};
-    if (!transparent_ && canvas3D.Canvas().PenMode() == TPenMode::Copy) pixels.Cover = l.Box;
+    if (BoxCovers(canvas3D)) pixels.Cover = l.Box;
   }
   pixels.Text = {textBounds.Left + l.Text.X, textBounds.Top + l.Text.Y, textBounds.Right + l.Text.X,
                  textBounds.Bottom + l.Text.Y};
   return pixels;
+}
+
+bool TSeriesMarks::BoxCovers(const TChartCanvas3D& canvas3D) const {
+  return !transparent_ && canvas3D.Canvas().PenMode() == TPenMode::Copy;
 }
 
 bool TSeriesMarks::PixelsMoveAcross(const TChartCanvas3D& canvas3D) const {
@@ -165,7 +169,7 @@ TSeriesMarks::TMarkPixels TSeriesMarks::MovedAcross(const TChartCanvas3D& canvas
   if (arrow_.Visible()) m.Arrow = moved(pixels.Arrow);
   if (DrawsBox()) {
     m.Box = moved(pixels.Box);
-    if (!transparent_ && canvas3D.Canvas().PenMode() == TPenMode::Copy) m.Cover = moved(pixels.Cover);
+    if (BoxCovers(canvas3D)) m.Cover = moved(pixels.Cover);
   }
   m.Text = moved(pixels.Text);
   return m;

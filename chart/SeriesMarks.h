@@ -109,6 +109,8 @@ class TSeriesMarks {
   };
   TLayout LayOut(const TChartCanvas3D& canvas, const TSeriesMarkPosition& placed) const;
   bool DrawsBox() const { return frame_.Visible() || !transparent_; }
+  // Whether the box drawn sets its pixels opaquely, for Pixels' Cover.
+  bool BoxCovers(const TChartCanvas3D& canvas) const;
 
   std::function<void()> onChange_;
   bool visible_ = false;
