@@ -196,14 +196,15 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
 }
 
 // A run of dots wholly inside the one writable rectangle, with no row of it left out and no
-// pixel covered, is written without asking of each dot (the grid's lines are such runs).
+// pixel covered, is written without asking of each dot (the grid's lines and the outlines'
+// diagonals are such runs).
 void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
   for (const Dots& d : dots) {
     if (d.Count <= 0) continue;
     const QPoint last = d.First + d.Step * (d.Count - 1);
     const int top = std::min(d.First.y(), last.y()), bottom = std::max(d.First.y(), last.y());
-    const bool noRowSkipped = skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_;
-    if (oneRect_ && covered_ == nullptr && noRowSkipped && bounds_.contains(d.First) && bounds_.contains(last)) {
+    if (oneRect_ && covered_ == nullptr && NoRowSkipped(top, bottom) && bounds_.contains(d.First) &&
+        bounds_.contains(last)) {
       const qsizetype step = d.Step.y() * (stride_ / qsizetype(sizeof(QRgb))) + d.Step.x();
       QRgb* p = Line(d.First.y()) + d.First.x();
       for (int k = 0; k < d.Count; ++k, p += step) *p = colour;

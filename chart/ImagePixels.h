@@ -87,10 +87,12 @@ class ImagePixels {
   void FillInside(const QRect& r, QRgb colour);
   // FillInside's pixels that are not covered.
   void FillUncovered(const QRect& r, QRgb colour);
+  // Whether none of the rows top..bottom is left out.
+  bool NoRowSkipped(int top, int bottom) const { return skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_; }
   // The rows top..bottom less those left out: the stretches above and below them (either may be
   // empty, first > second), or the whole when none are left out there.
   std::array<std::pair<int, int>, 2> RowsWritten(int top, int bottom) const {
-    if (skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_) return {{{top, bottom}, {1, 0}}};
+    if (NoRowSkipped(top, bottom)) return {{{top, bottom}, {1, 0}}};
     return {{{top, skipTop_ - 1}, {skipBottom_ + 1, bottom}}};
   }
   // The rectangle's pixels that the clip lets through, in the colour.
