@@ -310,6 +310,11 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     TPoint At;  // the point's pixel
     TSeriesMarkPosition Placed;
     TSeriesMarks::TMarkPixels Pixels;
+    // The mark planned last with this text, unless its position was a custom one: its point's
+    // pixel and the position it was given.
+    bool HasLast = false;
+    TPoint LastAt;
+    TSeriesMarkPosition LastPosition;
   };
   std::vector<LaidOut> layouts;
   const bool movesAcross = marks_.PixelsMoveAcross(canvas3D);
@@ -325,28 +330,47 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
     const TPoint at{CalcXPos(i), CalcYPos(i)};
     const bool shares = movesAcross && &m != &own;
     LaidOut* laid = shares && m.Layout >= 0 ? &layouts[size_t(m.Layout)] : nullptr;
+    if (laid != nullptr && laid->HasLast && laid->LastAt == at) {
+      // The same text at the same point as a mark drawn after it: that mark sets every pixel
+      // this one would (the point's colour changes only the arrow's colour, not its pixels),
+      // whatever lies between them.
+      if (!marks_.Place(i, laid->LastPosition).IsCustom) {
+        hiddenMarks_[size_t(i - VisibleFrom)] = 1;
+        continue;
+      }
+    }
     TSeriesMarks::TMarkPixels pixels;
+    TSeriesMarkPosition position;
+    bool custom = false;
     if (laid != nullptr && laid->At.Y == at.Y) {
       const int dx = at.X - laid->At.X;
-      TSeriesMarkPosition position = laid->Placed;
+      position = laid->Placed;
       position.ArrowStart.X += dx;
       position.ArrowEnd.X += dx;
       position.BoxTopLeft.X += dx;
       const TSeriesMarkPosition placed = marks_.Place(i, position);
-      pixels = placed.IsCustom ? marks_.Pixels(canvas3D, m.TextBounds, placed)
-                               : marks_.MovedAcross(canvas3D, laid->Pixels, dx);
+      custom = placed.IsCustom;
+      pixels = custom ? marks_.Pixels(canvas3D, m.TextBounds, placed) : marks_.MovedAcross(canvas3D, laid->Pixels, dx);
     } else {
-      TSeriesMarkPosition position = MarkPositionAt(at, m.Width, m.Height);
+      position = MarkPositionAt(at, m.Width, m.Height);
       PlaceMark(position);
       const TSeriesMarkPosition placed = marks_.Place(i, position);
+      custom = placed.IsCustom;
       pixels = marks_.Pixels(canvas3D, m.TextBounds, placed);
-      if (shares && !placed.IsCustom) {
+      if (shares && !custom) {
         if (laid == nullptr) {
           m.Layout = int(layouts.size());
           laid = &layouts.emplace_back();
         }
-        *laid = {at, placed, pixels};
+        laid->At = at;
+        laid->Placed = placed;
+        laid->Pixels = pixels;
       }
+    }
+    if (laid != nullptr && !custom) {
+      laid->HasLast = true;
+      laid->LastAt = at;
+      laid->LastPosition = position;
     }
     // The text normally stands inside its box.
     const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;

@@ -175,6 +175,41 @@ TEST(DirectPixels, MarksOfOneTextAtManyHeightsAsIfEachWereDrawn) {
   ExpectSamePixels(direct, PainterAlone(chart));
 }
 
+// Bars of one height, several to a pixel column, every mark with the same text: a mark is left
+// out for a later one at the same point, which sets the same pixels. Every other mark has a
+// place of its own, where it is drawn; it hides no mark at its point.
+TEST(DirectPixels, MarksOfOneTextAtOnePointAsIfEachWereDrawn) {
+  TChart chart;
+  ApplyResultGraphLayout(chart);
+  chart.resize(601, 449);
+  TBarSeries bars;
+  TLineSeries unused;
+  ApplyResultGraphSeriesLayout(bars, unused);
+  bars.SetParentChart(&chart);
+  for (int i = 0; i < 2000; ++i) bars.AddPoint(i, 50);
+  for (int i = 1; i < 2000; i += 2) {
+    TSeriesMarkPosition& own = bars.Marks().Positions().Position(i);
+    own.IsCustom = true;
+    own.ArrowStart = {100 + i % 300, 300};
+    own.ArrowEnd = {100 + i % 300, 280};
+    own.BoxTopLeft = {90 + i % 300, 262};
+  }
+  chart.Canvas().SetBuffered(true);
+  chart.SetSkipOverpainted(false);
+  chart.RenderToImage();
+  const TSeriesMarksPositions everyMark = bars.Marks().Positions();
+  chart.SetSkipOverpainted(true);
+  const QImage direct = chart.RenderToImage().copy();
+  const TSeriesMarksPositions& planned = bars.Marks().Positions();
+  ASSERT_EQ(planned.Count(), 2000);
+  for (int i = 0; i < planned.Count(); ++i) {
+    EXPECT_EQ(planned.Stored(i)->IsCustom, i % 2 == 1) << i;
+    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
+    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
+  }
+  ExpectSamePixels(direct, PainterAlone(chart));
+}
+
 // The pixels a dense repaint keeps for its passes over the points do not outlive it: zoomed in
 // to a few points, the next repaint plans nothing and places each point by the axis it now has.
 TEST(DirectPixels, PointPixelsFollowTheAxesAfterADenseRepaint) {
