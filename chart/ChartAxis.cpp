@@ -330,6 +330,32 @@ int TCustomChartAxis::ValueToPixel(double value) const {
   return fromStart ? StartPixel + RoundHalfEven(t) : EndPixel - RoundHalfEven(t);
 }
 
+// Two values a step through the same operations, each exact in IEEE arithmetic, so each pixel is
+// the one ValueToPixel gives; a pair with an offset beyond the representable goes to it.
+void TCustomChartAxis::ValuesToPixels(std::span<const double> values, int* pixels) const {
+  size_t k = 0;
+#if defined(__SSE2__)
+  if (ShownRange != 0) {
+    const bool fromStart = horizontal_ != inverted_;
+    const __m128d minimum = _mm_set1_pd(ShownMinimum), length = _mm_set1_pd(PixelLength), range = _mm_set1_pd(ShownRange);
+    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL)), limit = _mm_set1_pd(kMaxPixelOffset);
+    for (; k + 2 <= values.size(); k += 2) {
+      const __m128d t = _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_loadu_pd(values.data() + k), minimum), length), range);
+      if (_mm_movemask_pd(_mm_cmplt_pd(_mm_and_pd(t, magnitude), limit)) != 3) {
+        pixels[k] = ValueToPixel(values[k]);
+        pixels[k + 1] = ValueToPixel(values[k + 1]);
+        continue;
+      }
+      const __m128i whole = _mm_cvttpd_epi32(RoundHalfEvenPair(t));
+      const int first = _mm_cvtsi128_si32(whole), second = _mm_cvtsi128_si32(_mm_srli_si128(whole, 4));
+      pixels[k] = fromStart ? StartPixel + first : EndPixel - first;
+      pixels[k + 1] = fromStart ? StartPixel + second : EndPixel - second;
+    }
+  }
+#endif
+  for (; k < values.size(); ++k) pixels[k] = ValueToPixel(values[k]);
+}
+
 double TCustomChartAxis::PixelToValue(int pixel) const {
   if (PixelLength <= 0) return 0;
   const int from = inverted_ ? EndPixel : StartPixel;

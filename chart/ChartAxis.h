@@ -3,6 +3,7 @@
 // rectangle, takes its room from that rectangle and draws its scale (line, ticks, grid,
 // value labels and title) in the 3D view.
 #include <QString>
+#include <span>
 #include <vector>
 
 #include "chart/ChartAxisTitle.h"
@@ -153,6 +154,8 @@ class TCustomChartAxis {
   // widens the shown range so that the data keep to the narrowed span.
   void WidenRangeForMargins(int before, int after);
   int ValueToPixel(double value) const;
+  // ValueToPixel of each value into pixels (as many), two divisions at a time.
+  void ValuesToPixels(std::span<const double> values, int* pixels) const;
   double PixelToValue(int pixel) const;
   // The value distance between neighbouring labels.
   double ComputeLabelStep() const;

@@ -1,5 +1,6 @@
 #include "chart/ChartSeries.h"
 
+#include <array>
 #include <optional>
 
 #include "chart/AxisPanel.h"
@@ -171,12 +172,6 @@ void TChartSeries::ClearPoints() {
   Repaint();
 }
 
-TColor TChartSeries::ValueColor(int index) const {
-  if (index < 0 || index >= static_cast<int>(colors_.size())) return seriesColor_;
-  const TColor c = colors_[static_cast<size_t>(index)];
-  return c == clAutoColor ? seriesColor_ : c;
-}
-
 double TChartSeries::XMinimum() const { return PointCount() > 0 ? xValues_.MinValue() : 0; }
 double TChartSeries::XMaximum() const { return PointCount() > 0 ? xValues_.MaxValue() : 0; }
 double TChartSeries::YMinimum() const { return PointCount() > 0 ? yValues_.MinValue() : 0; }
@@ -185,26 +180,28 @@ double TChartSeries::YMaximum() const { return PointCount() > 0 ? yValues_.MaxVa
 int TChartSeries::CalcXPos(int index) const { return XPixel(index); }
 int TChartSeries::CalcYPos(int index) const { return YPixel(index); }
 
-int TChartSeries::XPixel(int index) const {
-  const size_t k = size_t(index - keptFrom_);
-  return k < keptX_.size() ? keptX_[k] : GetHorizAxis()->ValueToPixel(XValue(index));
-}
-
-int TChartSeries::YPixel(int index) const {
-  const size_t k = size_t(index - keptFrom_);
-  return k < keptY_.size() ? keptY_[k] : GetVertAxis()->ValueToPixel(YValue(index));
-}
+int TChartSeries::ConvertedXPixel(int index) const { return GetHorizAxis()->ValueToPixel(XValue(index)); }
+int TChartSeries::ConvertedYPixel(int index) const { return GetVertAxis()->ValueToPixel(YValue(index)); }
 
 void TChartSeries::KeepPixels() {
   DropPixels();
   if (VisibleFrom < 0 || VisibleTo < VisibleFrom) return;
   const TCustomChartAxis& h = *GetHorizAxis();
   const TCustomChartAxis& v = *GetVertAxis();
-  keptX_.resize(size_t(VisibleTo - VisibleFrom + 1));
-  keptY_.resize(keptX_.size());
-  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
-    keptX_[size_t(i - VisibleFrom)] = h.ValueToPixel(XValue(i));
-    keptY_[size_t(i - VisibleFrom)] = v.ValueToPixel(YValue(i));
+  const size_t count = size_t(VisibleTo - VisibleFrom + 1);
+  keptX_.resize(count);
+  keptY_.resize(count);
+  // A block of values at a time, converted together.
+  std::array<double, 256> xs, ys;
+  for (size_t from = 0; from < count; from += xs.size()) {
+    const size_t n = std::min(xs.size(), count - from);
+    for (size_t k = 0; k < n; ++k) {
+      const int i = VisibleFrom + int(from + k);
+      xs[k] = XValue(i);
+      ys[k] = YValue(i);
+    }
+    h.ValuesToPixels({xs.data(), n}, keptX_.data() + from);
+    v.ValuesToPixels({ys.data(), n}, keptY_.data() + from);
   }
   keptFrom_ = VisibleFrom;
 }

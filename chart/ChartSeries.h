@@ -104,7 +104,11 @@ class TChartSeries {
   virtual QString PointLabel(int index) const { return labels_[static_cast<size_t>(index)]; }
   // The colour of point index: SeriesColor for clAutoColor or beyond the stored colours;
   // clNone marks a null point.
-  virtual TColor ValueColor(int index) const;
+  TColor ValueColor(int index) const {
+    if (index < 0 || index >= static_cast<int>(colors_.size())) return seriesColor_;
+    const TColor c = colors_[static_cast<size_t>(index)];
+    return c == clAutoColor ? seriesColor_ : c;
+  }
   bool IsNull(int index) const { return ValueColor(index) == clNone; }
   // Whether the X values are kept in order, so that the visible range can be searched.
   virtual bool XValuesOrdered() const { return xValues_.Order() != loNone; }
@@ -190,8 +194,14 @@ class TChartSeries {
   virtual int CalcXPos(int index) const;
   virtual int CalcYPos(int index) const;
   // The pixels of point index's X and Y value on the bound axes: the ones kept, or computed.
-  int XPixel(int index) const;
-  int YPixel(int index) const;
+  int XPixel(int index) const {
+    const size_t k = size_t(index - keptFrom_);
+    return k < keptX_.size() ? keptX_[k] : ConvertedXPixel(index);
+  }
+  int YPixel(int index) const {
+    const size_t k = size_t(index - keptFrom_);
+    return k < keptY_.size() ? keptY_[k] : ConvertedYPixel(index);
+  }
   // Whether PaintValues runs left to right.
   virtual bool DrawValuesForward() const { return true; }
 
@@ -259,6 +269,9 @@ class TChartSeries {
   // point's X and Y pixel, from keptFrom_ on: every value is converted once, not once a pass.
   void KeepPixels();
   void DropPixels();
+  // Point index's X and Y value converted by its axis now.
+  int ConvertedXPixel(int index) const;
+  int ConvertedYPixel(int index) const;
   std::vector<int> keptX_, keptY_;
   int keptFrom_ = 0;
 

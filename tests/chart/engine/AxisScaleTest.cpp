@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "chart/ChartException.h"
 #include "tests/chart/engine/EngineFixture.h"
@@ -125,6 +127,44 @@ TEST(ValueToPixel, DegenerateSpans) {
   MeasuredChart::Span(axis, 0, 1, 0, 50);
   EXPECT_EQ(axis.PixelToValue(60), 0);
 }
+
+// Many values converted at once give each the pixel ValueToPixel gives it: on either kind of axis,
+// inverted or not, a range of 0, halves that round to the even pixel, offsets beyond 2^31 pixels
+// among ordinary ones, and an odd count.
+struct ManyPixelsCase {
+  const char* name;
+  bool vertical, inverted;
+  double min, max;
+  int length;
+};
+
+class ManyValuesToPixels : public ::testing::TestWithParam<ManyPixelsCase> {};
+
+TEST_P(ManyValuesToPixels, EachAsValueToPixelGivesIt) {
+  const ManyPixelsCase& c = GetParam();
+  MeasuredChart m;
+  TCustomChartAxis& axis = c.vertical ? *m.chart.RightAxis() : *m.chart.BottomAxis();
+  axis.SetInverted(c.inverted);
+  MeasuredChart::Span(axis, c.min, c.max, c.length, 40);
+  std::vector<double> values;
+  const double range = c.max - c.min;
+  for (int k = -20; k <= 2 * c.length + 20; ++k) values.push_back(c.min + range * k / (2.0 * c.length));  // halves too
+  for (int k = 0; k < 200; ++k) values.push_back(c.min + range * std::sin(k * 12.9898) * 3);
+  values.insert(values.begin() + 7, c.min + range * 1e10);
+  values.insert(values.begin() + 30, -1e300);
+  ASSERT_EQ(values.size() % 2, 1u);
+  std::vector<int> pixels(values.size(), -1);
+  axis.ValuesToPixels(values, pixels.data());
+  for (size_t k = 0; k < values.size(); ++k) ASSERT_EQ(pixels[k], axis.ValueToPixel(values[k])) << k << ": " << values[k];
+}
+
+INSTANTIATE_TEST_SUITE_P(Axes, ManyValuesToPixels,
+                         ::testing::Values(ManyPixelsCase{"Bottom", false, false, 0.5, 1000.5, 460},
+                                           ManyPixelsCase{"BottomInverted", false, true, 0.5, 1000.5, 460},
+                                           ManyPixelsCase{"Right", true, false, 100, 300, 320},
+                                           ManyPixelsCase{"RightInverted", true, true, 100, 300, 320},
+                                           ManyPixelsCase{"RangeOfZero", false, false, 5, 5, 400}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AxisRange, SetRangeSwapsAndKeepsASmallestSpan) {
   TChart chart;
