@@ -143,6 +143,42 @@ TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
   }
 }
 
+// Bars alone on the result graph's layout, 601 x 449.
+template <class Bars>
+struct BarsAlone {
+  BarsAlone() {
+    ApplyResultGraphLayout(chart);
+    chart.resize(601, 449);
+    ApplyResultGraphSeriesLayout(bars, unused);
+    bars.SetParentChart(&chart);
+  }
+  TChart chart;
+  Bars bars;
+  TLineSeries unused;
+};
+
+// A repaint that plans the bars' marks stores every mark's position as a repaint that draws every
+// mark does (the computed ones are wiped in between, a custom one stays custom), and gives the
+// same pixels as the painter alone.
+void ExpectPlannedAsIfEveryMarkWereDrawn(TChart& chart, TBarSeries& bars) {
+  chart.Canvas().SetBuffered(true);
+  chart.SetSkipOverpainted(false);
+  chart.RenderToImage();
+  const TSeriesMarksPositions everyMark = bars.Marks().Positions();
+  for (int i = 0; i < everyMark.Count(); ++i)
+    if (!everyMark.Stored(i)->IsCustom) bars.Marks().Positions().Position(i) = TSeriesMarkPosition{};
+  chart.SetSkipOverpainted(true);
+  const QImage direct = chart.RenderToImage().copy();
+  const TSeriesMarksPositions& planned = bars.Marks().Positions();
+  ASSERT_EQ(planned.Count(), everyMark.Count());
+  for (int i = 0; i < planned.Count(); ++i) {
+    EXPECT_EQ(planned.Stored(i)->IsCustom, everyMark.Stored(i)->IsCustom) << i;
+    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
+    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
+  }
+  ExpectSamePixels(direct, PainterAlone(chart));
+}
+
 // Bars whose marks all show the same text at their own heights: a mark laid out once for its
 // text is not moved to another height.
 class SameTextBars : public TBarSeries {
@@ -150,64 +186,26 @@ class SameTextBars : public TBarSeries {
 };
 
 TEST(DirectPixels, MarksOfOneTextAtManyHeightsAsIfEachWereDrawn) {
-  TChart chart;
-  ApplyResultGraphLayout(chart);
-  chart.resize(601, 449);
-  SameTextBars bars;
-  TLineSeries unused;
-  ApplyResultGraphSeriesLayout(bars, unused);
-  bars.SetParentChart(&chart);
+  BarsAlone<SameTextBars> g;
   QRandomGenerator random(20261209u);
-  for (int i = 0; i < 2000; ++i) bars.AddPoint(i, random.bounded(101));
-  chart.Canvas().SetBuffered(true);
-  chart.SetSkipOverpainted(false);
-  chart.RenderToImage();
-  const TSeriesMarksPositions everyMark = bars.Marks().Positions();
-  bars.Marks().Positions().Clear();
-  chart.SetSkipOverpainted(true);
-  const QImage direct = chart.RenderToImage().copy();
-  const TSeriesMarksPositions& planned = bars.Marks().Positions();
-  ASSERT_EQ(planned.Count(), 2000);
-  for (int i = 0; i < planned.Count(); ++i) {
-    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
-    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
-  }
-  ExpectSamePixels(direct, PainterAlone(chart));
+  for (int i = 0; i < 2000; ++i) g.bars.AddPoint(i, random.bounded(101));
+  ExpectPlannedAsIfEveryMarkWereDrawn(g.chart, g.bars);
 }
 
 // Bars of one height, several to a pixel column, every mark with the same text: a mark is left
 // out for a later one at the same point, which sets the same pixels. Every other mark has a
 // place of its own, where it is drawn; it hides no mark at its point.
 TEST(DirectPixels, MarksOfOneTextAtOnePointAsIfEachWereDrawn) {
-  TChart chart;
-  ApplyResultGraphLayout(chart);
-  chart.resize(601, 449);
-  TBarSeries bars;
-  TLineSeries unused;
-  ApplyResultGraphSeriesLayout(bars, unused);
-  bars.SetParentChart(&chart);
-  for (int i = 0; i < 2000; ++i) bars.AddPoint(i, 50);
+  BarsAlone<TBarSeries> g;
+  for (int i = 0; i < 2000; ++i) g.bars.AddPoint(i, 50);
   for (int i = 1; i < 2000; i += 2) {
-    TSeriesMarkPosition& own = bars.Marks().Positions().Position(i);
+    TSeriesMarkPosition& own = g.bars.Marks().Positions().Position(i);
     own.IsCustom = true;
     own.ArrowStart = {100 + i % 300, 300};
     own.ArrowEnd = {100 + i % 300, 280};
     own.BoxTopLeft = {90 + i % 300, 262};
   }
-  chart.Canvas().SetBuffered(true);
-  chart.SetSkipOverpainted(false);
-  chart.RenderToImage();
-  const TSeriesMarksPositions everyMark = bars.Marks().Positions();
-  chart.SetSkipOverpainted(true);
-  const QImage direct = chart.RenderToImage().copy();
-  const TSeriesMarksPositions& planned = bars.Marks().Positions();
-  ASSERT_EQ(planned.Count(), 2000);
-  for (int i = 0; i < planned.Count(); ++i) {
-    EXPECT_EQ(planned.Stored(i)->IsCustom, i % 2 == 1) << i;
-    EXPECT_EQ(planned.Stored(i)->Bounds(), everyMark.Stored(i)->Bounds()) << i;
-    EXPECT_EQ(planned.Stored(i)->ArrowEnd, everyMark.Stored(i)->ArrowEnd) << i;
-  }
-  ExpectSamePixels(direct, PainterAlone(chart));
+  ExpectPlannedAsIfEveryMarkWereDrawn(g.chart, g.bars);
 }
 
 // The pixels a dense repaint keeps for its passes over the points do not outlive it: zoomed in
