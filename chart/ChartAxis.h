@@ -154,7 +154,7 @@ class TCustomChartAxis {
   // widens the shown range so that the data keep to the narrowed span.
   void WidenRangeForMargins(int before, int after);
   int ValueToPixel(double value) const;
-  // ValueToPixel of each value into pixels (as many), two divisions at a time.
+  // ValueToPixel of each value, into pixels (as many), sooner than a call for each.
   void ValuesToPixels(std::span<const double> values, int* pixels) const;
   double PixelToValue(int pixel) const;
   // The value distance between neighbouring labels.

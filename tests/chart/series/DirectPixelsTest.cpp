@@ -8,6 +8,7 @@
 
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <functional>
 
 #include "chart/QtChartCanvas.h"
 #include "tests/chart/series/ResultGraphFixture.h"
@@ -158,18 +159,21 @@ struct BarsAlone {
 };
 
 // A repaint that plans the bars' marks stores every mark's position as a repaint that draws every
-// mark does (the computed ones are wiped in between, a custom one stays custom), and gives the
-// same pixels as the painter alone.
-void ExpectPlannedAsIfEveryMarkWereDrawn(TChart& chart, TBarSeries& bars) {
+// mark does, and gives the same pixels as the painter alone. The stored positions are cleared in
+// between; placeOwn, when given, puts the custom ones back before each repaint.
+void ExpectPlannedAsIfEveryMarkWereDrawn(TChart& chart, TBarSeries& bars,
+                                         const std::function<void(TSeriesMarksPositions&)>& placeOwn = {}) {
+  if (placeOwn) placeOwn(bars.Marks().Positions());
   chart.Canvas().SetBuffered(true);
   chart.SetSkipOverpainted(false);
   chart.RenderToImage();
   const TSeriesMarksPositions everyMark = bars.Marks().Positions();
-  for (int i = 0; i < everyMark.Count(); ++i)
-    if (!everyMark.Stored(i)->IsCustom) bars.Marks().Positions().Position(i) = TSeriesMarkPosition{};
+  bars.Marks().Positions().Clear();
+  if (placeOwn) placeOwn(bars.Marks().Positions());
   chart.SetSkipOverpainted(true);
   const QImage direct = chart.RenderToImage().copy();
   const TSeriesMarksPositions& planned = bars.Marks().Positions();
+  ASSERT_EQ(everyMark.Count(), bars.PointCount());
   ASSERT_EQ(planned.Count(), everyMark.Count());
   for (int i = 0; i < planned.Count(); ++i) {
     EXPECT_EQ(planned.Stored(i)->IsCustom, everyMark.Stored(i)->IsCustom) << i;
@@ -198,14 +202,15 @@ TEST(DirectPixels, MarksOfOneTextAtManyHeightsAsIfEachWereDrawn) {
 TEST(DirectPixels, MarksOfOneTextAtOnePointAsIfEachWereDrawn) {
   BarsAlone<TBarSeries> g;
   for (int i = 0; i < 2000; ++i) g.bars.AddPoint(i, 50);
-  for (int i = 1; i < 2000; i += 2) {
-    TSeriesMarkPosition& own = g.bars.Marks().Positions().Position(i);
-    own.IsCustom = true;
-    own.ArrowStart = {100 + i % 300, 300};
-    own.ArrowEnd = {100 + i % 300, 280};
-    own.BoxTopLeft = {90 + i % 300, 262};
-  }
-  ExpectPlannedAsIfEveryMarkWereDrawn(g.chart, g.bars);
+  ExpectPlannedAsIfEveryMarkWereDrawn(g.chart, g.bars, [](TSeriesMarksPositions& positions) {
+    for (int i = 1; i < 2000; i += 2) {
+      TSeriesMarkPosition& own = positions.Position(i);
+      own.IsCustom = true;
+      own.ArrowStart = {100 + i % 300, 300};
+      own.ArrowEnd = {100 + i % 300, 280};
+      own.BoxTopLeft = {90 + i % 300, 262};
+    }
+  });
 }
 
 // The pixels a dense repaint keeps for its passes over the points do not outlive it: zoomed in
