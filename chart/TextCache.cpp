@@ -3,10 +3,11 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 // A font that changes its texts all the time (a clock, say) must not grow the cache without end.
-constexpr qsizetype kMostTexts = 4096;
+constexpr size_t kMostTexts = 4096;
 }  // namespace
 
 TextCache::FontTexts::FontTexts(const QFont& font) : font_(font) {
@@ -15,31 +16,44 @@ TextCache::FontTexts::FontTexts(const QFont& font) : font_(font) {
   height_ = fm.ascent() + fm.descent();
 }
 
-int TextCache::FontTexts::Width(const QString& text) {
-  auto it = widths_.constFind(text);
-  if (it != widths_.constEnd()) return *it;
-  if (widths_.size() >= kMostTexts) widths_.clear();
-  const int width = QFontMetrics(font_).horizontalAdvance(text);
-  widths_.insert(text, width);
-  return width;
+TextCache::FontTexts::Entry& TextCache::FontTexts::Find(const QString& text) {
+  for (const Recent& r : recent_) {
+    if (r.Found != nullptr && r.Text.size() == text.size() && std::equal(text.cbegin(), text.cend(), r.Text.cbegin()))
+      return *r.Found;
+  }
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    if (texts_.size() >= kMostTexts) {
+      texts_.clear();
+      recent_.fill({});
+    }
+    Entry entry;
+    entry.Width = QFontMetrics(font_).horizontalAdvance(text);
+    it = texts_.emplace(text, std::move(entry)).first;
+  }
+  recent_[nextRecent_] = {text, &it->second};
+  nextRecent_ = (nextRecent_ + 1) % recent_.size();
+  return it->second;
 }
 
+int TextCache::FontTexts::Width(const QString& text) { return Find(text).Width; }
+
 const TextCache::FontTexts::Glyphs* TextCache::FontTexts::Pixels(const QString& text) {
-  auto it = masks_.constFind(text);
-  if (it == masks_.constEnd()) {
-    if (masks_.size() >= kMostTexts) masks_.clear();
-    it = masks_.insert(text, Rasterise(text));
+  Entry& t = Find(text);
+  if (!t.Rasterised) {
+    t.Pixels = Rasterise(text, t.Width);
+    t.Rasterised = true;
   }
-  return it->Whole ? &it->Pixels : nullptr;
+  return t.Pixels.Whole ? &t.Pixels.Pixels : nullptr;
 }
 
 // The text is drawn the way the canvas draws it (a painter without antialiasing, the baseline at
 // an integer point) into a transparent image with room around the text cell for glyphs that
 // reach out of it; the fully opaque pixels become the runs, and any partly covered pixel means
 // the text cannot be copied this way.
-TextCache::FontTexts::Mask TextCache::FontTexts::Rasterise(const QString& text) {
+TextCache::FontTexts::Mask TextCache::FontTexts::Rasterise(const QString& text, int width) {
   const int margin = height_ + 2;
-  QImage image(Width(text) + 2 * margin, height_ + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+  QImage image(width + 2 * margin, height_ + 2 * margin, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);

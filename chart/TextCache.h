@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QRect>
 #include <QString>
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "chart/ChartCanvas.h"
@@ -36,12 +38,27 @@ class TextCache {
       bool Whole = false;
       Glyphs Pixels;
     };
-    Mask Rasterise(const QString& text);
+    struct Entry {
+      int Width = 0;
+      bool Rasterised = false;
+      Mask Pixels;  // once Rasterised
+    };
+    // The text's entry, measured when it is new.
+    Entry& Find(const QString& text);
+    Mask Rasterise(const QString& text, int width);
 
     QFont font_;
     int ascent_, height_;
-    QHash<QString, int> widths_;
-    QHash<QString, Mask> masks_;
+    // The entries stay where they are while others are added.
+    std::unordered_map<QString, Entry> texts_;
+    // The texts found last and their entries: a mark asks for its text and for "W" several
+    // times in turn, and comparing a few short texts costs less than hashing one.
+    struct Recent {
+      QString Text;
+      Entry* Found = nullptr;
+    };
+    std::array<Recent, 4> recent_;
+    size_t nextRecent_ = 0;
   };
 
   // The texts of the canvas font (its colour does not matter).

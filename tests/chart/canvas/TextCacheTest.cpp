@@ -3,6 +3,7 @@
 // bounds the canvas gives hold every pixel a text sets.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPixmap>
 
 #include "PixelImage.h"
@@ -72,5 +73,28 @@ INSTANTIATE_TEST_SUITE_P(
                  TVertAlign::Bottom, false},
         TextCase{"OpaqueBackground", kFontPMincho, 12, fsNone, "95", THorizAlign::Center, TVertAlign::Top, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Texts asked for in turn, of one length or repeating after others, and more texts than the
+// cache keeps: each gets its own width and glyph pixels, as a cache that saw it alone gives.
+TEST(TextCache, TextsInTurnKeepTheirOwnWidthAndPixels) {
+  TCanvasFont font;
+  font.Name = kFontPMincho;
+  const QFont qfont = LayoutFont(font.Name, font.Height);
+  const QFontMetrics metrics(qfont);
+  TextCache cache;
+  TextCache::FontTexts& texts = cache.For(font, qfont);
+  std::vector<QString> turns = {"95", "96", "W", "95", "100", "96", "W", "1", "7", "3", "4", "5", "95", "96"};
+  for (int k = 0; k < 5000; ++k) turns.push_back(QString::number(k));
+  turns.insert(turns.end(), {"96", "95", "W"});
+  for (const QString& text : turns) {
+    ASSERT_EQ(texts.Width(text), metrics.horizontalAdvance(text)) << text.toStdString();
+    if (text.size() > 3) continue;
+    TextCache alone;
+    const TextCache::FontTexts::Glyphs* own = alone.For(font, qfont).Pixels(text);
+    const TextCache::FontTexts::Glyphs* got = texts.Pixels(text);
+    ASSERT_TRUE(own != nullptr && got != nullptr) << text.toStdString();
+    EXPECT_EQ(got->Runs, own->Runs) << text.toStdString();
+  }
+}
 
 }  // namespace
