@@ -166,6 +166,11 @@ class ChartCanvas {
   // The covered pixels (none when null) of what is drawn from now on will be painted over by
   // what follows: a canvas may leave them out. They outlive their use.
   virtual void SetCoveredPixels(const CoveredPixels* /*covered*/) {}
+  // What is drawn from now until EndRepeatedRows, with the pen, brush and mode as they are now,
+  // sets in each of the rows from+1..to, in the columns left..right, just what it sets in row
+  // from, and nothing in those rows elsewhere: a canvas may draw row from alone and copy it.
+  virtual void BeginRepeatedRows(int /*from*/, int /*to*/, int /*left*/, int /*right*/) {}
+  virtual void EndRepeatedRows() {}
 
  protected:
   // Draws the segment from a to b, end pixel left out, with the current pen.

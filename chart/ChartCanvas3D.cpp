@@ -211,6 +211,19 @@ void TChartCanvas3D::Box(int left, int right, int top, int bottom, int z0, int z
       c.SetBackColor(dark);
   };
 
+  // The faces' upright edges stay upright in the projection, which moves a point across by its
+  // x and depth only: the rows between the slanted edges at the top and at the bottom are all
+  // alike, and the canvas may draw one of them and copy it.
+  const int firstAlike = std::max(Project(left, top, z0).Y, Project(left, top, z1).Y) + 1;
+  const int lastAlike = std::min(Project(left, bottom, z0).Y, Project(left, bottom, z1).Y) - 2;
+  const int xs[4] = {Project(left, top, z0).X, Project(right, top, z0).X, Project(left, top, z1).X,
+                     Project(right, top, z1).X};
+  struct Repeat {
+    ChartCanvas& canvas;
+    ~Repeat() { canvas.EndRepeatedRows(); }
+  } repeat{c};
+  c.BeginRepeatedRows(firstAlike, lastAlike, *std::min_element(xs, xs + 4) - 1, *std::max_element(xs, xs + 4) + 1);
+
   RectAtZ({left, top, right, bottom}, z0);
 
   if (Project(right, bottom, z1).X > Project(right, bottom, z0).X) {

@@ -1,6 +1,7 @@
 #include "chart/ImagePixels.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -212,6 +213,59 @@ void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
     }
     QPoint p = d.First;
     for (int k = 0; k < d.Count; ++k, p += d.Step) SetPixel(p, colour);
+  }
+}
+
+// Row from's pixels there are cleared to zero, which no opaque colour is: afterwards the zero
+// ones were not written and get their old value back, and the others are what the rows below
+// get too.
+bool ImagePixels::BeginRepeatedRows(int from, int to, int left, int right) {
+  if (repeat_.On || skipTop_ <= skipBottom_) return false;
+  from = std::max(from, bounds_.top());
+  to = std::min(to, bounds_.bottom());
+  if (!oneRect_) {
+    // The rows of one band of the clip let the same columns through.
+    const auto band = std::lower_bound(clipRects_.begin(), clipRects_.end(), from,
+                                       [](const QRect& c, int top) { return c.bottom() < top; });
+    if (band == clipRects_.end() || band->top() > from) return false;
+    to = std::min(to, band->bottom());
+  }
+  left = std::max(left, bounds_.left());
+  right = std::min(right, bounds_.right());
+  if (from >= to || left > right) return false;
+  if (covered_ != nullptr) {
+    bool open = false;
+    covered_->ForEachUncoveredRun(from, left, right, [&](int a, int b) { open = a == left && b == right; });
+    if (!open) return false;
+  }
+  QRgb* row = Line(from);
+  repeat_.Before.assign(row + left, row + right + 1);
+  std::fill(row + left, row + right + 1, QRgb{0});
+  repeat_.On = true;
+  repeat_.From = from;
+  repeat_.To = to;
+  repeat_.Left = left;
+  repeat_.Right = right;
+  SetSkippedRows(from + 1, to);
+  return true;
+}
+
+void ImagePixels::EndRepeatedRows() {
+  if (!repeat_.On) return;
+  repeat_.On = false;
+  SetSkippedRows(1, 0);
+  QRgb* row = Line(repeat_.From);
+  const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+  for (int x = repeat_.Left; x <= repeat_.Right;) {
+    if (row[x] == 0) {
+      row[x] = repeat_.Before[size_t(x - repeat_.Left)];
+      ++x;
+      continue;
+    }
+    const int start = x;
+    while (x <= repeat_.Right && row[x] != 0) ++x;
+    const size_t bytes = size_t(x - start) * sizeof(QRgb);
+    for (QRgb* to = row + start + step; to <= Line(repeat_.To) + start; to += step) std::memcpy(to, row + start, bytes);
   }
 }
 

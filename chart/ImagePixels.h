@@ -34,6 +34,14 @@ class ImagePixels {
     skipBottom_ = bottom;
   }
 
+  // Until EndRepeatedRows, the rows from+1..to are left out of every write, and row from's pixels
+  // in the columns left..right are then copied to them: the drawing in between must set the same
+  // pixels in each of those rows as in row from, in opaque colours, and no others there. Only the
+  // rows down to the end of row from's band of the clip repeat. False, with nothing changed,
+  // where it cannot be done: while rows are left out, or with a covered pixel in row from there.
+  bool BeginRepeatedRows(int from, int to, int left, int right);
+  void EndRepeatedRows();
+
   // Leaves the covered pixels out of every write from now on, or none when null or when they
   // are not the image's size: they will be painted over. The pixels must outlive their use.
   void SetCovered(const CoveredPixels* covered) {
@@ -113,4 +121,10 @@ class ImagePixels {
   PolygonSpans polygon_;
   int skipTop_ = 1, skipBottom_ = 0;  // the rows left out, none when skipTop_ > skipBottom_
   const CoveredPixels* covered_ = nullptr;  // the pixels left out, none when null
+  // The repeated rows while repeating: row From's pixels Left..Right as they were before.
+  struct Repeat {
+    bool On = false;
+    int From = 0, To = 0, Left = 0, Right = 0;
+    std::vector<QRgb> Before;
+  } repeat_;
 };

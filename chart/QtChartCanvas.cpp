@@ -114,6 +114,21 @@ bool QtChartCanvas::Hidden(const QRect& box) {
   return direct != nullptr && direct->Covered(box) && (!Pen().Draws() || ThinPen());
 }
 
+// Only solid colours written straight into the image repeat from row to row: a hatched brush, a
+// dotted or wide pen, or a pen mode that mixes with the pixels below does not.
+void QtChartCanvas::BeginRepeatedRows(int from, int to, int left, int right) {
+  ImagePixels* direct = Direct();
+  const TBrushStyle brush = Brush().Style;
+  repeating_ = direct != nullptr && (brush == TBrushStyle::Solid || brush == TBrushStyle::Clear) &&
+               (!Pen().Draws() || (Pen().Style == TPenStyle::Solid && Pen().Width <= 1)) &&
+               direct->BeginRepeatedRows(from, to, left, right);
+}
+
+void QtChartCanvas::EndRepeatedRows() {
+  if (repeating_) direct_->EndRepeatedRows();
+  repeating_ = false;
+}
+
 void QtChartCanvas::SyncDirectClip() {
   if (direct_) direct_->SetClip(painter_.hasClipping(), painter_.clipRegion());
 }

@@ -68,6 +68,8 @@ class QtChartCanvas : public ChartCanvas {
   ImagePixels* Direct();
   void SetOverpaintedRows(int top, int bottom) override;
   void SetCoveredPixels(const CoveredPixels* covered) override;
+  void BeginRepeatedRows(int from, int to, int left, int right) override;
+  void EndRepeatedRows() override;
   // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
   // and the direct writer is at hand; false when the painter must fill.
   bool FillDirect(const TRect& r);
@@ -87,6 +89,7 @@ class QtChartCanvas : public ChartCanvas {
   TCanvasFont cachedFont_;
   QFont qfont_;
   bool fontValid_ = false;
+  bool repeating_ = false;  // between BeginRepeatedRows and EndRepeatedRows, when the writer repeats
   TextCache* texts_;
   TextCache::FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
   std::vector<QRect> textRuns_;                // scratch for a text's pixels in place

@@ -3,6 +3,7 @@ add_executable(chart_canvas_tests
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CanvasTestMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/ProjectionTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/Canvas3DDrawingTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/canvas/BoxPixelsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/OffscreenBitmapTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/QtChartCanvasTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CanvasSceneTest.cpp

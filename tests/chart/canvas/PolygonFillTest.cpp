@@ -446,6 +446,128 @@ TEST(DirectPixels, SkippedRowsAreLeftOutOfEveryWrite) {
   }
 }
 
+// --- repeated rows ---
+
+// Writes that set the same columns of every row from..to, in three colours painted over each
+// other: rectangles and upright faces reaching over those rows, and pixels down a column; the
+// rest lies above or below them.
+struct AlikeRows {
+  struct Step {
+    Points polygon;
+    QRect rect;
+    Points pixels;
+    QRgb colour;
+  };
+  int from, to;
+  std::vector<Step> steps;
+
+  explicit AlikeRows(QRandomGenerator& r) : from(Between(r, -5, kHeight)), to(from + Between(r, 1, 40)) {
+    constexpr QRgb colours[] = {kInk, 0xff00ff00, 0xffc00000};
+    for (int k = 0; k < 8; ++k) {
+      Step s{{}, {}, {}, colours[Between(r, 0, 2)]};
+      const int x = Between(r, -5, kWidth + 5);
+      switch (Between(r, 0, 3)) {
+        case 0: s.rect = QRect(QPoint(x, from - Between(r, 0, 15)), QPoint(x + Between(r, 0, 12), to + Between(r, 0, 15))); break;
+        case 1: {  // its slanted edges above and below the rows
+          const int dx = Between(r, -12, 12), dy = Between(r, -12, 12);
+          const int top = from - 1 - std::max(dy, 0) - Between(r, 0, 8);
+          const int bottom = to + 2 - std::min(dy, 0) + Between(r, 0, 8);
+          s.polygon = {{x, top}, {x, bottom}, {x + dx, bottom + dy}, {x + dx, top + dy}};
+          break;
+        }
+        case 2:
+          for (int y = from - 3; y <= to + 3; ++y) s.pixels.push_back({x, y});
+          break;
+        default: {
+          const int h = Between(r, 0, 20);
+          const int top = Between(r, 0, 1) == 0 ? from - 1 - h : to + 1;
+          s.rect = QRect(x, top, Between(r, 1, 30), h + 1);
+        }
+      }
+      steps.push_back(s);
+    }
+  }
+  void Paint(QPainter& p) const {
+    for (const Step& s : steps) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor::fromRgb(s.colour));
+      if (!s.polygon.empty()) p.drawPolygon(s.polygon.data(), int(s.polygon.size()), Qt::OddEvenFill);
+      if (!s.rect.isNull()) p.drawRect(s.rect);
+      QPen pen(QColor::fromRgb(s.colour), 1);
+      pen.setCosmetic(true);
+      p.setPen(pen);
+      p.drawPoints(s.pixels.data(), int(s.pixels.size()));
+    }
+  }
+  void Write(ImagePixels& w) const {
+    for (const Step& s : steps) {
+      if (!s.polygon.empty()) ASSERT_TRUE(w.FillPolygon(s.polygon, s.colour));
+      if (!s.rect.isNull()) w.FillRect(s.rect, s.colour);
+      w.SetPixels(s.pixels, s.colour);
+    }
+  }
+};
+
+// A background that differs from pixel to pixel, so that a pixel copied that was not written shows.
+void Stripe(QImage& img) {
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb(x * 3, y * 4, (x + y) % 2 ? 255 : 128));
+}
+
+// Drawing only the first of rows alike and copying it gives the painter's pixels, under every
+// clip, and with covered pixels too: those may be left out or set, the others are the painter's.
+class RepeatedRowsTest : public ::testing::TestWithParam<ClipCase> {};
+
+TEST_P(RepeatedRowsTest, SamePixelsAsDrawingEveryRow) {
+  QRandomGenerator random = Seeded(GetParam().name, "Repeated");
+  int repeated = 0;
+  for (int round = 0; round < 300; ++round) {
+    CoverageMask mask;
+    mask.Reset(kWidth, kHeight);
+    const bool withCovered = round % 2 == 1;
+    for (int k = 0; withCovered && k < 3; ++k) {
+      const QPoint a = Near(random, 10), b = Near(random, 10);
+      mask.Cover({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())});
+    }
+    CoveredPixels covered;
+    ASSERT_TRUE(covered.Set(mask));
+    const AlikeRows writes(random);
+    Pair pair;
+    Stripe(pair.painted);
+    Stripe(pair.written);
+    const QImage before = pair.written;
+    pair.Paint(GetParam(), [&](QPainter& p) { writes.Paint(p); });
+    pair.Write(GetParam(), [&](ImagePixels& w) {
+      if (withCovered) w.SetCovered(&covered);
+      repeated += w.BeginRepeatedRows(writes.from, writes.to, -10, kWidth + 10);
+      writes.Write(w);
+      w.EndRepeatedRows();
+    });
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const QRgb got = pair.written.pixel(x, y), want = pair.painted.pixel(x, y);
+        const bool left = mask.Covers({x, y, x + 1, y + 1}) && got == before.pixel(x, y);
+        ASSERT_TRUE(got == want || left) << "pixel (" << x << "," << y << "), rows " << writes.from << ".." << writes.to;
+      }
+  }
+  // The slanted polygon's region has bands of one row, where nothing can repeat.
+  if (std::string(GetParam().name) != "PolygonRegion") EXPECT_GT(repeated, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, RepeatedRowsTest, ::testing::ValuesIn(kClips),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// While rows are left out already, nothing repeats, and the rows stay left out.
+TEST(DirectPixels, NoRepeatWhileRowsAreLeftOut) {
+  QImage img = Paper();
+  std::unique_ptr<ImagePixels> w = ImagePixels::For(&img);
+  w->SetSkippedRows(10, 20);
+  EXPECT_FALSE(w->BeginRepeatedRows(5, 30, 0, kWidth - 1));
+  w->FillRect(QRect(0, 0, kWidth, kHeight), kInk);
+  w->EndRepeatedRows();
+  for (int y = 0; y < kHeight; ++y) EXPECT_EQ(img.pixel(3, y), y >= 10 && y <= 20 ? kPaper : kInk) << y;
+}
+
 // A clip that lets nothing through (an empty region, clipping on) writes nothing.
 TEST(DirectPixels, EmptyClipWritesNothing) {
   QImage img = Paper();
