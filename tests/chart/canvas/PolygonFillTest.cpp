@@ -382,6 +382,17 @@ struct MixedWrites {
   }
 };
 
+// The pixels of count rectangles from anywhere near the image, covered.
+CoverageMask RandomMask(QRandomGenerator& random, int count) {
+  CoverageMask mask;
+  mask.Reset(kWidth, kHeight);
+  for (int k = 0; k < count; ++k) {
+    const QPoint a = Near(random, 10), b = Near(random, 10);
+    mask.Cover({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())});
+  }
+  return mask;
+}
+
 // With covered pixels set, every write leaves them as they were and sets the others as without;
 // a rectangle counts as covered when all of its pixels in the image are.
 class CoveredWriteTest : public ::testing::TestWithParam<ClipCase> {};
@@ -389,13 +400,7 @@ class CoveredWriteTest : public ::testing::TestWithParam<ClipCase> {};
 TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
   QRandomGenerator random = Seeded(GetParam().name, "Covered");
   for (int round = 0; round < 150; ++round) {
-    CoverageMask mask;
-    mask.Reset(kWidth, kHeight);
-    const int count = Between(random, 0, 12);
-    for (int k = 0; k < count; ++k) {
-      const QPoint a = Near(random, 10), b = Near(random, 10);
-      mask.Cover({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())});
-    }
+    const CoverageMask mask = RandomMask(random, Between(random, 0, 12));
     CoveredPixels covered;
     ASSERT_TRUE(covered.Set(mask));
     const MixedWrites writes(random);
@@ -522,13 +527,8 @@ TEST_P(RepeatedRowsTest, SamePixelsAsDrawingEveryRow) {
   QRandomGenerator random = Seeded(GetParam().name, "Repeated");
   int repeated = 0;
   for (int round = 0; round < 300; ++round) {
-    CoverageMask mask;
-    mask.Reset(kWidth, kHeight);
     const bool withCovered = round % 2 == 1;
-    for (int k = 0; withCovered && k < 3; ++k) {
-      const QPoint a = Near(random, 10), b = Near(random, 10);
-      mask.Cover({std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())});
-    }
+    const CoverageMask mask = RandomMask(random, withCovered ? 3 : 0);
     CoveredPixels covered;
     ASSERT_TRUE(covered.Set(mask));
     const AlikeRows writes(random);
