@@ -115,8 +115,10 @@ bool QtChartCanvas::Hidden(const QRect& box) {
 }
 
 // Only solid colours written straight into the image repeat from row to row: a hatched brush, a
-// dotted or wide pen, or a pen mode that mixes with the pixels below does not.
+// dotted or wide pen, or a pen mode that mixes with the pixels below does not. A pair inside
+// another repeats nothing, and its end ends the outer one early, after which all is drawn.
 void QtChartCanvas::BeginRepeatedRows(int from, int to, int left, int right) {
+  if (repeating_) return;
   ImagePixels* direct = Direct();
   const TBrushStyle brush = Brush().Style;
   repeating_ = direct != nullptr && (brush == TBrushStyle::Solid || brush == TBrushStyle::Clear) &&

@@ -40,11 +40,8 @@ int TextCache::FontTexts::Width(const QString& text) { return Find(text).Width; 
 
 const TextCache::FontTexts::Glyphs* TextCache::FontTexts::Pixels(const QString& text) {
   Entry& t = Find(text);
-  if (!t.Rasterised) {
-    t.Pixels = Rasterise(text, t.Width);
-    t.Rasterised = true;
-  }
-  return t.Pixels.Whole ? &t.Pixels.Pixels : nullptr;
+  if (!t.Pixels) t.Pixels = Rasterise(text, t.Width);
+  return t.Pixels->Whole ? &t.Pixels->Pixels : nullptr;
 }
 
 // The text is drawn the way the canvas draws it (a painter without antialiasing, the baseline at

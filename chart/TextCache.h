@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -40,8 +41,7 @@ class TextCache {
     };
     struct Entry {
       int Width = 0;
-      bool Rasterised = false;
-      Mask Pixels;  // once Rasterised
+      std::optional<Mask> Pixels;  // once rasterised
     };
     // The text's entry, measured when it is new.
     Entry& Find(const QString& text);

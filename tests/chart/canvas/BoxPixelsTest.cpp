@@ -93,4 +93,33 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxPixelCase{"ZoomedAndClipped", kThin, kRed, TPenMode::Copy, 61, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Rows alike inside rows alike: what is drawn after the inner pair, still inside the outer one,
+// is drawn whole.
+TEST(RepeatedRows, PairInsidePairDrawsAsWithout) {
+  auto draw = [](ChartCanvas& canvas, bool repeating) {
+    canvas.ClearPen();
+    canvas.SetBrush(kRed);
+    if (repeating) canvas.BeginRepeatedRows(40, 100, 0, kWidth - 1);
+    if (repeating) canvas.BeginRepeatedRows(50, 90, 0, kWidth - 1);
+    canvas.FillRect({10, 20, 30, 120});
+    if (repeating) canvas.EndRepeatedRows();
+    canvas.SetBrushColor(clBlue);
+    canvas.FillRect({20, 60, 40, 70});
+    if (repeating) canvas.EndRepeatedRows();
+  };
+  QImage direct(kWidth, kHeight, QImage::Format_RGB32);
+  QImage whole = direct;
+  Background(&direct);
+  Background(&whole);
+  {
+    QtChartCanvas canvas(&direct);
+    draw(canvas, true);
+  }
+  {
+    QtChartCanvas canvas(&whole);
+    draw(canvas, false);
+  }
+  EXPECT_EQ(direct, whole);
+}
+
 }  // namespace
