@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "Canvas3DFixture.h"
+#include "PixelImage.h"
 #include "chart/QtChartCanvas.h"
 
 namespace {
@@ -70,10 +71,7 @@ TEST_P(BoxPixelsTest, SamePixelsAsThePainterAlone) {
     QtChartCanvas painterOnly(&pixmap);
     DrawBoxes(painterOnly, GetParam());
   }
-  const QImage reference = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x)
-      ASSERT_EQ(direct.pixel(x, y) & 0xFFFFFF, reference.pixel(x, y) & 0xFFFFFF) << "pixel (" << x << "," << y << ")";
+  ExpectSamePixels(direct, pixmap.toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 const TCanvasPen kThin{clBlack, 1, TPenStyle::Solid, true};

@@ -1,5 +1,7 @@
 #pragma once
 // Helpers for pixel tests on the QPainter canvas: a white RGB image and readers of its pixels.
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QImage>
 #include <set>
@@ -45,4 +47,15 @@ inline TRect InkBounds(const QImage& img) {
 inline bool Inside(const TRect& inner, const TRect& outer) {
   return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
          inner.Bottom <= outer.Bottom;
+}
+
+// Expects the two images to have the same colour in every pixel, naming the first that differs.
+inline void ExpectSamePixels(const QImage& direct, const QImage& reference) {
+  ASSERT_EQ(direct.size(), reference.size());
+  int differing = 0;
+  QPoint first(-1, -1);
+  for (int y = 0; y < direct.height(); ++y)
+    for (int x = 0; x < direct.width(); ++x)
+      if ((direct.pixel(x, y) & 0xFFFFFF) != (reference.pixel(x, y) & 0xFFFFFF) && differing++ == 0) first = {x, y};
+  EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "chart/QtChartCanvas.h"
+#include "tests/chart/canvas/PixelImage.h"
 #include "tests/chart/series/ResultGraphFixture.h"
 
 namespace {
@@ -52,16 +53,6 @@ QImage PainterAlone(TChart& chart) {
   chart.Canvas().SetBuffered(true);
   chart.SetSkipOverpainted(true);
   return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-void ExpectSamePixels(const QImage& direct, const QImage& reference) {
-  ASSERT_EQ(direct.size(), reference.size());
-  int differing = 0;
-  QPoint first(-1, -1);
-  for (int y = 0; y < direct.height(); ++y)
-    for (int x = 0; x < direct.width(); ++x)
-      if ((direct.pixel(x, y) & 0xFFFFFF) != (reference.pixel(x, y) & 0xFFFFFF) && differing++ == 0) first = {x, y};
-  EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
 }
 
 class DirectPixelsTest : public ::testing::TestWithParam<PictureCase> {};
