@@ -57,6 +57,15 @@ inline QRect Shared(const QRect& a, const QRect& b) {
                QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
 }
 
+// Whether the pixel, or every pixel of the rectangle (not empty), lies in the rectangle, inline:
+// the library's contains is a call.
+inline bool Inside(const QRect& outer, QPoint p) {
+  return p.x() >= outer.left() && p.x() <= outer.right() && p.y() >= outer.top() && p.y() <= outer.bottom();
+}
+inline bool Inside(const QRect& outer, const QRect& r) {
+  return r.left() <= r.right() && r.top() <= r.bottom() && Inside(outer, r.topLeft()) && Inside(outer, r.bottomRight());
+}
+
 }  // namespace
 
 std::unique_ptr<ImagePixels> ImagePixels::For(QPaintDevice* device) {
@@ -84,15 +93,19 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   spans_.clear();
   if (!clipping) {
     oneRect_ = true;
-    bounds_ = image;
+    bounds_ = inner_ = image;
     return;
   }
-  bounds_ = region.boundingRect() & image;
+  bounds_ = inner_ = region.boundingRect() & image;
   oneRect_ = region.rectCount() <= 1;
   clipRects_.clear();
   if (oneRect_) return;
+  inner_ = QRect();
   for (const QRect& r : region) {
-    if (const QRect inside = r & image; !inside.isEmpty()) clipRects_.push_back(inside);
+    if (const QRect inside = r & image; !inside.isEmpty()) {
+      clipRects_.push_back(inside);
+      if (qint64(inside.width()) * inside.height() > qint64(inner_.width()) * inner_.height()) inner_ = inside;
+    }
   }
   // A region's rectangles come in bands from top to bottom, left to right within a band, and do
   // not overlap: counted per row first, then placed, each row's spans stay in order.
@@ -127,6 +140,10 @@ inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
     if (a <= b) FillRunInside(y, a, b, colour);
     return;
   }
+  if (Inside(inner_, QRect(QPoint(left, y), QPoint(right, y)))) {
+    FillRunInside(y, left, right, colour);
+    return;
+  }
   for (const Span& s : Row(y)) {
     if (s.Left > right) break;
     const int a = std::max(left, s.Left), b = std::min(right, s.Right);
@@ -154,19 +171,26 @@ inline void ImagePixels::FillInside(const QRect& r, QRgb colour) {
     FillUncovered(r, colour);
     return;
   }
+  // The rectangle's sizes are read once: a store into the pixels might write them, as far as the
+  // compiler knows, and it would read them again for every row.
   const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
+  const int rows = r.height(), width = r.width();
   QRgb* p = Line(r.top()) + r.left();
-  if (r.width() == 1) {
-    for (int y = r.top(); y <= r.bottom(); ++y, p += step) *p = colour;
+  if (width == 1) {
+    for (int k = 0; k < rows; ++k, p += step) *p = colour;
   } else {
-    for (int y = r.top(); y <= r.bottom(); ++y, p += step) FillRun(p, r.width(), colour);
+    for (int k = 0; k < rows; ++k, p += step) FillRun(p, width, colour);
   }
 }
 
-inline void ImagePixels::FillClipped(const QRect& r, QRgb colour) {
+[[gnu::always_inline]] inline void ImagePixels::FillClipped(const QRect& r, QRgb colour) {
   if (oneRect_) {
     // Inside one rectangle every row gets the same columns.
     if (const QRect inside = Shared(r, bounds_); !inside.isEmpty()) FillInside(inside, colour);
+    return;
+  }
+  if (Inside(inner_, r)) {
+    FillInside(r, colour);
     return;
   }
   // The clip's rectangles from the first band that reaches r's top row, until one starts below r.
@@ -191,8 +215,11 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
 inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
   if ((p.y() >= skipTop_ && p.y() <= skipBottom_) || CoveredPixel(p)) return;
   if (oneRect_) {
-    if (p.x() >= bounds_.left() && p.x() <= bounds_.right() && p.y() >= bounds_.top() && p.y() <= bounds_.bottom())
-      Line(p.y())[p.x()] = colour;
+    if (Inside(bounds_, p)) Line(p.y())[p.x()] = colour;
+    return;
+  }
+  if (Inside(inner_, p)) {
+    Line(p.y())[p.x()] = colour;
     return;
   }
   if (p.y() < 0 || p.y() >= height_) return;
@@ -209,7 +236,7 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) SetPixel(p, colour);
 }
 
-// A run of dots wholly inside the one writable rectangle, with no row of it left out and no
+// A run of dots wholly inside the inner writable rectangle, with no row of it left out and no
 // pixel covered, is written without asking of each dot (the grid's lines and the outlines'
 // diagonals are such runs).
 void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
@@ -217,8 +244,7 @@ void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
     if (d.Count <= 0) continue;
     const QPoint last = d.First + d.Step * (d.Count - 1);
     const int top = std::min(d.First.y(), last.y()), bottom = std::max(d.First.y(), last.y());
-    if (oneRect_ && covered_ == nullptr && NoRowSkipped(top, bottom) && bounds_.contains(d.First) &&
-        bounds_.contains(last)) {
+    if (covered_ == nullptr && NoRowSkipped(top, bottom) && Inside(inner_, d.First) && Inside(inner_, last)) {
       const qsizetype step = d.Step.y() * (stride_ / qsizetype(sizeof(QRgb))) + d.Step.x();
       QRgb* p = Line(d.First.y()) + d.First.x();
       for (int k = 0; k < d.Count; ++k, p += step) *p = colour;

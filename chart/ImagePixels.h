@@ -113,6 +113,9 @@ class ImagePixels {
   // rectangle, and the rows need not be looked up; empty when nothing may be written.
   bool oneRect_ = true;
   QRect bounds_;                  // the writable pixels' bounding rectangle
+  // The largest rectangle of writable pixels (bounds_ when they are one): a write wholly inside
+  // it needs no look-up of the clip's rectangles or spans.
+  QRect inner_;
   std::vector<size_t> rowStart_;  // rowStart_[y] .. rowStart_[y + 1]: row y's spans in spans_
   std::vector<Span> spans_;
   // The clip's rectangles cut to the image, in the region's bands from top to bottom (the bands
