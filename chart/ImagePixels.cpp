@@ -47,18 +47,40 @@ inline void FillRun(QRgb* p, int n, QRgb colour) {
 #endif
 }
 
-// n pixels from one row to another, the same way: the runs of a repeated row are short, and a
-// call of the library's copy for each row would cost more than the copy.
-inline void CopyRun(QRgb* to, const QRgb* from, int n) {
+// The n pixels from `from` into the same columns of each row from `first` down to `last`, step
+// pixels apart, the same way: the runs of a repeated row are short, and a call of the library's
+// copy for each row would cost more than the copy. Up to 16 pixels are read once, into registers.
+inline void CopyDown(const QRgb* from, int n, QRgb* first, const QRgb* last, qsizetype step) {
 #if defined(__SSE2__)
+  const auto load = [from](int k) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)); };
+  const auto store = [](QRgb* to, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(to), v); };
+  if (n >= 4 && n <= 8) {
+    const __m128i a = load(0), b = load(n - 4);
+    for (QRgb* to = first; to <= last; to += step) {
+      store(to, a);
+      store(to + n - 4, b);
+    }
+    return;
+  }
+  if (n >= 4 && n <= 16) {
+    const __m128i a = load(0), b = load(4), c = load(std::min(8, n - 4)), d = load(n - 4);
+    for (QRgb* to = first; to <= last; to += step) {
+      store(to, a);
+      store(to + 4, b);
+      store(to + std::min(8, n - 4), c);
+      store(to + n - 4, d);
+    }
+    return;
+  }
   if (n >= 4) {
-    for (int k = 0; k < n - 4; k += 4)
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + n - 4), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + n - 4)));
+    for (QRgb* to = first; to <= last; to += step) {
+      for (int k = 0; k < n - 4; k += 4) store(to + k, load(k));
+      store(to + n - 4, load(n - 4));
+    }
     return;
   }
 #endif
-  std::copy(from, from + n, to);
+  for (QRgb* to = first; to <= last; to += step) std::copy(from, from + n, to);
 }
 
 // The pixels two rectangles share (empty when none), inline: the library's operator& is a call,
@@ -325,7 +347,7 @@ void ImagePixels::EndRepeatedRows() {
     }
     const int start = x;
     while (x <= repeat_.Right && row[x] != 0) ++x;
-    for (QRgb* to = row + start + step; to <= Line(repeat_.To) + start; to += step) CopyRun(to, row + start, x - start);
+    CopyDown(row + start, x - start, row + start + step, Line(repeat_.To) + start, step);
   }
 }
 

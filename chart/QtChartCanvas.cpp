@@ -419,11 +419,15 @@ void QtChartCanvas::TextOut(int x, int y, const QString& text) {
   painter_.restore();
 }
 
+// A repaint clips to the same box for each series and its marks: the region of the last polygon
+// is kept, as making it costs more than drawing a few bars.
 void QtChartCanvas::ClipPolygon(std::span<const TPoint> points) {
   const std::vector<QPoint>& q = ToQPoints(points, qpoints_);
-  QPolygon poly(static_cast<qsizetype>(q.size()));
-  for (qsizetype i = 0; i < poly.size(); ++i) poly[i] = q[static_cast<size_t>(i)];
-  painter_.setClipRegion(QRegion(poly, Qt::OddEvenFill), Qt::ReplaceClip);
+  if (!std::equal(q.begin(), q.end(), clipPolygon_.begin(), clipPolygon_.end())) {
+    clipPolygon_ = QPolygon(QList<QPoint>(q.begin(), q.end()));
+    clipPolygonRegion_ = QRegion(clipPolygon_, Qt::OddEvenFill);
+  }
+  painter_.setClipRegion(clipPolygonRegion_, Qt::ReplaceClip);
   SyncDirectClip();
 }
 

@@ -4,6 +4,8 @@
 // Fonts come from LayoutFont; text is measured with QFontMetrics (width = horizontal advance,
 // height = ascent + descent).
 #include <QPainter>
+#include <QPolygon>
+#include <QRegion>
 #include <vector>
 
 #include "chart/ChartCanvas.h"
@@ -93,4 +95,6 @@ class QtChartCanvas : public ChartCanvas {
   TextCache* texts_;
   TextCache::FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
   std::vector<QRect> textRuns_;                // scratch for a text's pixels in place
+  QPolygon clipPolygon_;       // the last polygon ClipPolygon was given
+  QRegion clipPolygonRegion_;  // and its region
 };

@@ -302,6 +302,28 @@ TEST(Clip, ClipAfterUnclipTakesEffectAgain) {
   EXPECT_EQ(PixelAt(img, 55, 95), clWhite);
 }
 
+// A polygon after another clips to its own region, and the first one again to the first's.
+TEST(Clip, EachPolygonClipsToItsOwnRegion) {
+  QImage img = WhiteImage(40, 40);
+  {
+    QtChartCanvas canvas(&img);
+    canvas.ClearPen();
+    TPoint left[] = {{0, 0}, {20, 0}, {20, 40}, {0, 40}};
+    TPoint top[] = {{0, 0}, {40, 0}, {40, 20}, {0, 20}};
+    canvas.SetBrush({clBlue, TBrushStyle::Solid});
+    canvas.ClipPolygon(left);
+    canvas.ClipPolygon(top);
+    canvas.FillRect({0, 0, 40, 40});
+    canvas.SetBrush({clRed, TBrushStyle::Solid});
+    canvas.ClipPolygon(left);
+    canvas.FillRect({0, 30, 40, 40});
+  }
+  EXPECT_EQ(PixelAt(img, 30, 5), clBlue);
+  EXPECT_EQ(PixelAt(img, 30, 30), clWhite);
+  EXPECT_EQ(PixelAt(img, 5, 35), clRed);
+  EXPECT_EQ(PixelAt(img, 30, 35), clWhite);
+}
+
 // --- text ---
 
 struct ExtentCase {
