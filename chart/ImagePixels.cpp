@@ -185,16 +185,21 @@ inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
 }
 
 // Column by column: a covered stretch costs one look-up however long it is, and an uncovered one
-// is written down to its end by the covered bits, which the CPU reads ahead (each look-up waits
-// for the one before, a bit does not).
+// is found by the covered bits down to its end, which the CPU reads ahead (each look-up waits for
+// the one before, a bit does not), and then written. Found first and written after, the bits and
+// the bounds are not read again after every pixel written, as the compiler would have to.
 void ImagePixels::FillUncovered(const QRect& r, QRgb colour) {
   const qsizetype step = stride_ / qsizetype(sizeof(QRgb));
-  for (int x = r.left(); x <= r.right(); ++x) {
+  const int left = r.left(), right = r.right(), top = r.top(), bottom = r.bottom();
+  const CoveredPixels& covered = *covered_;
+  for (int x = left; x <= right; ++x) {
     QRgb* column = reinterpret_cast<QRgb*>(bits_) + x;
-    for (int y = covered_->NextUncovered(x, r.top()); y <= r.bottom(); y = covered_->NextUncovered(x, y)) {
-      do column[y * step] = colour;
-      while (++y <= r.bottom() && !covered_->IsCovered(x, y));
-      if (y > r.bottom()) break;
+    for (int y = covered.NextUncovered(x, top); y <= bottom;) {
+      int end = y + 1;
+      while (end <= bottom && !covered.IsCovered(x, end)) ++end;
+      for (QRgb* p = column + y * step; y < end; ++y, p += step) *p = colour;
+      if (end > bottom) break;
+      y = covered.NextUncovered(x, end);
     }
   }
 }
