@@ -11,12 +11,13 @@ bool PolygonSpans::Set(std::span<const QPoint> points) {
   const auto beyond = [](const QPoint& p) { return std::abs(p.x()) > kCoordinateLimit || std::abs(p.y()) > kCoordinateLimit; };
   if (std::any_of(points.begin(), points.end(), beyond)) return false;
   for (size_t i = 0; i < points.size(); ++i) {
-    QPoint a = points[i], b = points[(i + 1) % points.size()];
+    QPoint a = points[i], b = points[i + 1 < points.size() ? i + 1 : 0];
     if (a.y() == b.y()) continue;  // a horizontal edge crosses no centre line
     if (a.y() > b.y()) std::swap(a, b);
     const int64_t dx = b.x() - a.x(), dy = b.y() - a.y();
     // The slope's fraction cut towards zero (C++ division), as the painter's conversion does.
-    const int64_t slope = dx * 65536 / dy;
+    // The upright and the diagonal edges, most of the chart's, need no division.
+    const int64_t slope = dx == 0 ? 0 : dx == dy ? 65536 : dx == -dy ? -65536 : dx * 65536 / dy;
     // At the top row's centre the edge has gone half a row: half the fixed-point slope, rounded
     // down (arithmetic shift). The 0.5 added makes the integer part the first pixel whose centre
     // lies right of the crossing.
