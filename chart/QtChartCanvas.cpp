@@ -216,7 +216,8 @@ void QtChartCanvas::AddSegmentPixels(TPoint a, TPoint b) {
   // run's start, says how many steps the run takes before the minor coordinate moves (minor > 0:
   // horizontal and vertical segments were runs above). A run of one pixel stays a pixel.
   for (int i = 0; i < major;) {
-    const int steps = std::min(err / minor + 1, major - i);
+    // The line's steep pieces move by one column, and need no division.
+    const int steps = std::min((minor == 1 ? err : err / minor) + 1, major - i);
     const TPoint first{x, y};
     *majorPos += (steps - 1) * majorStep;
     if (steps == 1)
