@@ -242,12 +242,38 @@ inline void ImagePixels::FillInside(const QRect& r, QRgb colour) {
     FillInside(r, colour);
     return;
   }
-  // The clip's rectangles from the first band that reaches r's top row, until one starts below r.
+  FillBands(r, colour);
+}
+
+// The clip's rectangles from the first band that reaches r's top row, until one starts below r.
+// Bands next to each other that let all of r's columns through are written as one: a slanted
+// edge of the clip makes bands of one row, and a tall run would otherwise be written row by row.
+void ImagePixels::FillBands(const QRect& r, QRgb colour) {
   auto it = std::lower_bound(clipRects_.begin(), clipRects_.end(), r.top(),
                              [](const QRect& c, int top) { return c.bottom() < top; });
+  int top = 0, bottom = -1;  // the rows of such bands so far, none when top > bottom
+  const auto flush = [&] {
+    if (top <= bottom) FillInside(QRect(QPoint(r.left(), top), QPoint(r.right(), bottom)), colour);
+  };
   for (; it != clipRects_.end() && it->top() <= r.bottom(); ++it) {
-    if (const QRect inside = Shared(r, *it); !inside.isEmpty()) FillInside(inside, colour);
+    const QRect inside = Shared(r, *it);
+    if (inside.isEmpty()) continue;
+    const bool whole = inside.left() == r.left() && inside.right() == r.right();
+    if (whole && top <= bottom && inside.top() == bottom + 1) {
+      bottom = inside.bottom();
+      continue;
+    }
+    flush();
+    top = 0;
+    bottom = -1;
+    if (whole) {
+      top = inside.top();
+      bottom = inside.bottom();
+    } else {
+      FillInside(inside, colour);
+    }
   }
+  flush();
 }
 
 void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {

@@ -83,7 +83,7 @@ class ImagePixels {
   // Whether p is an image pixel among the covered ones.
   bool CoveredPixel(QPoint p) const {
     return covered_ != nullptr && p.x() >= 0 && p.x() < width_ && p.y() >= 0 && p.y() < height_ &&
-           covered_->NextUncovered(p.x(), p.y()) != p.y();
+           covered_->IsCovered(p.x(), p.y());
   }
   // The pixel in the colour, unless it is left out or clipped away.
   void SetPixel(QPoint p, QRgb colour);
@@ -105,6 +105,8 @@ class ImagePixels {
   }
   // The rectangle's pixels that the clip lets through, in the colour.
   void FillClipped(const QRect& r, QRgb colour);
+  // FillClipped's pixels when the clip has several rectangles and r is not inside the largest.
+  void FillBands(const QRect& r, QRgb colour);
 
   uchar* bits_;
   qsizetype stride_;
