@@ -187,9 +187,22 @@ void TBarSeries::PaintValues() {
     FindOverpaintedBars();
   else
     overpainted_.swap(covered_);
+  nextCovers_ = NextBarsCover();
   TCustomBarSeries::PaintValues();
   overpainted_.clear();
   covered_.clear();
+}
+
+// Bars drawn left to right on one base line, with nothing showing through, in a view that moves
+// every corner alike and sends the depth up and right at one row per column.
+bool TBarSeries::NextBarsCover() const {
+  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
+      ParentChart()->Canvas().ZoomScale() != 1.0 || !PaintsOpaquely(BarPen(), BarBrush()))
+    return false;
+  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
+  const TPoint front = canvas3D.Project(0, 0, ZFront), back = canvas3D.Project(0, 0, ZBack);
+  const int depth = back.X - front.X;
+  return depth > 0 && back.Y - front.Y == -depth;
 }
 
 // The box's pixels lie within the corners of its front and back faces, projected.
@@ -244,6 +257,12 @@ void TBarSeries::FindOverpaintedBars() {
   for (int k = 0; k < count; ++k) overpainted_[size_t(forward ? k : count - 1 - k)] = hidden[size_t(k)];
 }
 
+// Where the next bar stands on the same base line from this one's left edge or right of it, it
+// sets every pixel of its rows from its own left edge rightwards again: in each of those rows its
+// pixels run without a gap from that edge to the end of its side face, and this bar's pixels
+// there end no farther right, its box being the next one's moved left (and cut or raised at
+// the top, which stays within the next one's side face). So this bar's pixels there may be left
+// out, whether the next bar is drawn or left out for being painted over in turn.
 void TBarSeries::PaintValue(int index) {
   if (!overpainted_.empty() && overpainted_[size_t(index - VisibleFrom)] != 0) return;
   const TColor pc = ValueColor(index);
@@ -253,6 +272,21 @@ void TBarSeries::PaintValue(int index) {
   BarBounds.Right = BarBounds.Left + BarPixelWidth;
   const int top = CalcYPos(index);
   const int origin = OriginPixel();
+  ChartCanvas& canvas = ParentChart()->Canvas().Canvas();
+  struct Columns {
+    ChartCanvas* canvas = nullptr;
+    ~Columns() {
+      if (canvas != nullptr) canvas->SetOverpaintedRows(1, 0);
+    }
+  } columns;
+  const int next = index + 1;
+  if (nextCovers_ && next <= VisibleTo && top <= origin && ValueColor(next) != clNone && CalcYPos(next) <= origin &&
+      CalcXPos(next) >= BarBounds.Left) {
+    const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
+    const TPoint from = canvas3D.Project(CalcXPos(next), CalcYPos(next), ZFront);
+    columns.canvas = &canvas;
+    canvas.SetOverpaintedColumns(from.X, from.Y, canvas3D.Project(CalcXPos(next), origin, ZFront).Y);
+  }
   PaintBar(index, std::min(top, origin), std::max(top, origin));
 }
 

@@ -132,4 +132,8 @@ class TBarSeries : public TCustomBarSeries {
   void FindOverpaintedBars();
   std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every bar is drawn
   std::vector<char> covered_;      // from PlanHiddenValues, likewise
+  // Whether, during a paint, the bar after each one paints over what the one before it sets
+  // from the later bar's left edge rightwards, in the later bar's rows (see PaintValue).
+  bool NextBarsCover() const;
+  bool nextCovers_ = false;
 };

@@ -163,6 +163,9 @@ class ChartCanvas {
   // over entirely by what follows: a canvas may leave its pixels there out. A canvas that keeps
   // what is drawn instead of pixels draws everything.
   virtual void SetOverpaintedRows(int /*top*/, int /*bottom*/) {}
+  // Likewise for the pixels from column left rightwards in those rows; either call replaces what
+  // the other said.
+  virtual void SetOverpaintedColumns(int /*left*/, int /*top*/, int /*bottom*/) {}
   // The covered pixels (none when null) of what is drawn from now on will be painted over by
   // what follows: a canvas may leave them out. They outlive their use.
   virtual void SetCoveredPixels(const CoveredPixels* /*covered*/) {}

@@ -282,13 +282,14 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
     return;
   }
   for (const QRect& r : rects) {
-    for (const auto& [top, bottom] : RowsWritten(r.top(), r.bottom()))
-      if (top <= bottom) FillClipped(QRect(QPoint(r.left(), top), QPoint(r.right(), bottom)), colour);
+    for (const Stretch& s : RowsWritten(r.top(), r.bottom()))
+      if (s.From <= s.To && r.left() <= std::min(r.right(), s.LastColumn))
+        FillClipped(QRect(QPoint(r.left(), s.From), QPoint(std::min(r.right(), s.LastColumn), s.To)), colour);
   }
 }
 
 inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
-  if ((p.y() >= skipTop_ && p.y() <= skipBottom_) || CoveredPixel(p)) return;
+  if (Skipped(p) || CoveredPixel(p)) return;
   if (oneRect_) {
     if (Inside(bounds_, p)) Line(p.y())[p.x()] = colour;
     return;
@@ -319,7 +320,8 @@ void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
     if (d.Count <= 0) continue;
     const QPoint last = d.First + d.Step * (d.Count - 1);
     const int top = std::min(d.First.y(), last.y()), bottom = std::max(d.First.y(), last.y());
-    if (covered_ == nullptr && NoRowSkipped(top, bottom) && Inside(inner_, d.First) && Inside(inner_, last)) {
+    const QRect reach(QPoint(std::min(d.First.x(), last.x()), top), QPoint(std::max(d.First.x(), last.x()), bottom));
+    if (covered_ == nullptr && NoneSkipped(reach) && Inside(inner_, d.First) && Inside(inner_, last)) {
       const qsizetype step = d.Step.y() * (stride_ / qsizetype(sizeof(QRgb))) + d.Step.x();
       QRgb* p = Line(d.First.y()) + d.First.x();
       for (int k = 0; k < d.Count; ++k, p += step) *p = colour;
@@ -334,7 +336,7 @@ void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
 // ones were not written and get their old value back, and the others are what the rows below
 // get too.
 bool ImagePixels::BeginRepeatedRows(int from, int to, int left, int right) {
-  if (repeat_.On || skipTop_ <= skipBottom_) return false;
+  if (repeat_.On || (skipTop_ <= skipBottom_ && skipLeft_ == kNoColumn)) return false;
   from = std::max(from, bounds_.top());
   to = std::min(to, bounds_.bottom());
   if (!oneRect_) {
@@ -391,12 +393,13 @@ bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
     const auto [left, right] = std::minmax_element(points.begin(), points.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
     top = covered_->FirstUncoveredRow(left->x(), right->x(), top);
   }
-  for (const auto& [from, to] : RowsWritten(top, bottom)) {
-    if (from > to) continue;
+  for (const Stretch& s : RowsWritten(top, bottom)) {
+    if (s.From > s.To) continue;
     polygon_.ForEachSpan(
-        from, to, [&](int y, int left, int right) { FillRow(y, left, right - 1, colour); },
+        s.From, s.To, [&](int y, int left, int right) { FillRow(y, left, std::min(right - 1, s.LastColumn), colour); },
         [&](int top, int bottom, int left, int right) {
-          FillClipped(QRect(QPoint(left, top), QPoint(right - 1, bottom)), colour);
+          if (left <= std::min(right - 1, s.LastColumn))
+            FillClipped(QRect(QPoint(left, top), QPoint(std::min(right - 1, s.LastColumn), bottom)), colour);
         });
   }
   return true;

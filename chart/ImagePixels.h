@@ -29,16 +29,22 @@ class ImagePixels {
 
   // Leaves the rows top..bottom out of every write from now on (none when top > bottom): what is
   // drawn there will be painted over.
-  void SetSkippedRows(int top, int bottom) {
+  void SetSkippedRows(int top, int bottom) { SetSkipped(top, bottom, kNoColumn); }
+  // Leaves the pixels from column left rightwards in the rows top..bottom out of every write from
+  // now on, in place of any left out before.
+  void SetSkipped(int top, int bottom, int left) {
     skipTop_ = top;
     skipBottom_ = bottom;
+    skipLeft_ = left;
   }
 
   // Until EndRepeatedRows, the rows from+1..to are left out of every write, and row from's pixels
   // in the columns left..right are then copied to them: the drawing in between must set the same
   // pixels in each of those rows as in row from, in opaque colours, and no others there. Only the
-  // rows down to the end of row from's band of the clip repeat. False, with nothing changed,
-  // where it cannot be done: while rows are left out, or with a covered pixel in row from there.
+  // rows down to the end of row from's band of the clip repeat. Pixels left out from a column on
+  // are written again from now on, as the copy costs less than leaving them out row by row.
+  // False, with nothing changed, where it cannot be done: while whole rows are left out, or with
+  // a covered pixel in row from there.
   bool BeginRepeatedRows(int from, int to, int left, int right);
   void EndRepeatedRows();
 
@@ -95,13 +101,23 @@ class ImagePixels {
   void FillInside(const QRect& r, QRgb colour);
   // FillInside's pixels that are not covered.
   void FillUncovered(const QRect& r, QRgb colour);
-  // Whether none of the rows top..bottom is left out.
-  bool NoRowSkipped(int top, int bottom) const { return skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_; }
-  // The rows top..bottom less those left out: the stretches above and below them (either may be
-  // empty, first > second), or the whole when none are left out there.
-  std::array<std::pair<int, int>, 2> RowsWritten(int top, int bottom) const {
-    if (NoRowSkipped(top, bottom)) return {{{top, bottom}, {1, 0}}};
-    return {{{top, skipTop_ - 1}, {skipBottom_ + 1, bottom}}};
+  // Whether no pixel of r (inclusive) is left out.
+  bool NoneSkipped(const QRect& r) const {
+    return skipTop_ > skipBottom_ || r.bottom() < skipTop_ || r.top() > skipBottom_ || r.right() < skipLeft_;
+  }
+  // Whether p is left out.
+  bool Skipped(QPoint p) const { return p.y() >= skipTop_ && p.y() <= skipBottom_ && p.x() >= skipLeft_; }
+  // The rows top..bottom less those left out, each stretch with the last column written in it:
+  // the stretches above, below and beside what is left out (any may be empty, From > To), or
+  // the whole when none is left out there.
+  struct Stretch {
+    int From, To, LastColumn;
+  };
+  std::array<Stretch, 3> RowsWritten(int top, int bottom) const {
+    const Stretch none{1, 0, 0};
+    if (skipTop_ > skipBottom_ || bottom < skipTop_ || top > skipBottom_) return {{{top, bottom, kAnyColumn}, none, none}};
+    const Stretch beside{std::max(top, skipTop_), std::min(bottom, skipBottom_), skipLeft_ - 1};
+    return {{{top, skipTop_ - 1, kAnyColumn}, {skipBottom_ + 1, bottom, kAnyColumn}, skipLeft_ == kNoColumn ? none : beside}};
   }
   // The rectangle's pixels that the clip lets through, in the colour.
   void FillClipped(const QRect& r, QRgb colour);
@@ -124,7 +140,10 @@ class ImagePixels {
   // do not overlap, so their bottoms rise too): a tall rectangle meets few of them.
   std::vector<QRect> clipRects_;
   PolygonSpans polygon_;
+  // Farther left and right than any pixel: a whole row left out starts at kNoColumn.
+  static constexpr int kNoColumn = -(1 << 30), kAnyColumn = 1 << 30;
   int skipTop_ = 1, skipBottom_ = 0;  // the rows left out, none when skipTop_ > skipBottom_
+  int skipLeft_ = kNoColumn;          // and in them, the pixels from this column rightwards
   const CoveredPixels* covered_ = nullptr;  // the pixels left out, none when null
   // The repeated rows while repeating: row From's pixels Left..Right as they were before.
   struct Repeat {

@@ -104,6 +104,10 @@ void QtChartCanvas::SetOverpaintedRows(int top, int bottom) {
   if (direct_) direct_->SetSkippedRows(top, bottom);
 }
 
+void QtChartCanvas::SetOverpaintedColumns(int left, int top, int bottom) {
+  if (direct_) direct_->SetSkipped(top, bottom, left);
+}
+
 void QtChartCanvas::SetCoveredPixels(const CoveredPixels* covered) {
   if (direct_) direct_->SetCovered(covered);
 }

@@ -69,6 +69,7 @@ class QtChartCanvas : public ChartCanvas {
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
   void SetOverpaintedRows(int top, int bottom) override;
+  void SetOverpaintedColumns(int left, int top, int bottom) override;
   void SetCoveredPixels(const CoveredPixels* covered) override;
   void BeginRepeatedRows(int from, int to, int left, int right) override;
   void EndRepeatedRows() override;

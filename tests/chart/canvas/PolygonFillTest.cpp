@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QRandomGenerator>
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -430,23 +431,29 @@ TEST_P(CoveredWriteTest, LeavesOutTheCoveredPixelsOnly) {
 INSTANTIATE_TEST_SUITE_P(Clips, CoveredWriteTest, ::testing::ValuesIn(kClips),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Rows left out stay as they were under every kind of write, and the others are written as
-// without them.
+// Rows left out, whole or from a column on, stay as they were under every kind of write, and
+// the rest is written as without them.
 TEST(DirectPixels, SkippedRowsAreLeftOutOfEveryWrite) {
   QRandomGenerator random = Seeded("Skipped", "Rows");
-  for (int round = 0; round < 100; ++round) {
+  for (int round = 0; round < 200; ++round) {
     const int top = Between(random, -5, kHeight), bottom = top + Between(random, -1, 20);
+    const bool whole = round % 2 == 0;
+    const int left = whole ? INT_MIN : Between(random, -5, kWidth + 5);
     const MixedWrites writes(random);
     Pair pair;
     pair.Paint(kClips[0], [&](QPainter& p) { writes.Paint(p); });
     pair.Write(kClips[0], [&](ImagePixels& w) {
-      w.SetSkippedRows(top, bottom);
+      if (whole)
+        w.SetSkippedRows(top, bottom);
+      else
+        w.SetSkipped(top, bottom, left);
       writes.Write(w);
     });
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) {
-        const QRgb want = y >= top && y <= bottom ? kPaper : pair.painted.pixel(x, y);
-        ASSERT_EQ(pair.written.pixel(x, y), want) << "pixel (" << x << "," << y << "), rows " << top << ".." << bottom;
+        const QRgb want = y >= top && y <= bottom && x >= left ? kPaper : pair.painted.pixel(x, y);
+        ASSERT_EQ(pair.written.pixel(x, y), want)
+            << "pixel (" << x << "," << y << "), rows " << top << ".." << bottom << " from column " << left;
       }
   }
 }
