@@ -196,13 +196,8 @@ void TBarSeries::PaintValues() {
 // Bars drawn left to right on one base line, with nothing showing through, in a view that moves
 // every corner alike and sends the depth up and right at one row per column.
 bool TBarSeries::NextBarsCover() const {
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
-      ParentChart()->Canvas().ZoomScale() != 1.0 || !PaintsOpaquely(BarPen(), BarBrush()))
-    return false;
-  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  const TPoint front = canvas3D.Project(0, 0, ZFront), back = canvas3D.Project(0, 0, ZBack);
-  const int depth = back.X - front.X;
-  return depth > 0 && back.Y - front.Y == -depth;
+  return VisibleFrom >= 0 && ParentChart()->SkipOverpainted() && DrawValuesForward() &&
+         PaintsOpaquely(BarPen(), BarBrush()) && ParentChart()->Canvas().DiagonalDepth(ZFront, ZBack) > 0;
 }
 
 // The box's pixels lie within the corners of its front and back faces, projected.
@@ -272,20 +267,15 @@ void TBarSeries::PaintValue(int index) {
   BarBounds.Right = BarBounds.Left + BarPixelWidth;
   const int top = CalcYPos(index);
   const int origin = OriginPixel();
-  ChartCanvas& canvas = ParentChart()->Canvas().Canvas();
-  struct Columns {
-    ChartCanvas* canvas = nullptr;
-    ~Columns() {
-      if (canvas != nullptr) canvas->SetOverpaintedRows(1, 0);
-    }
-  } columns;
+  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
+  const OverpaintedWhileDrawing scope{canvas3D.Canvas()};
   const int next = index + 1;
-  if (nextCovers_ && next <= VisibleTo && top <= origin && ValueColor(next) != clNone && CalcYPos(next) <= origin &&
-      CalcXPos(next) >= BarBounds.Left) {
-    const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-    const TPoint from = canvas3D.Project(CalcXPos(next), CalcYPos(next), ZFront);
-    columns.canvas = &canvas;
-    canvas.SetOverpaintedColumns(from.X, from.Y, canvas3D.Project(CalcXPos(next), origin, ZFront).Y);
+  if (nextCovers_ && next <= VisibleTo && top <= origin && ValueColor(next) != clNone) {
+    const TPoint at{CalcXPos(next), CalcYPos(next)};
+    if (at.Y <= origin && at.X >= BarBounds.Left) {
+      const TPoint from = canvas3D.Project(at, ZFront);
+      scope.Canvas.SetOverpaintedColumns(from.X, from.Y, canvas3D.Project(at.X, origin, ZFront).Y);
+    }
   }
   PaintBar(index, std::min(top, origin), std::max(top, origin));
 }

@@ -193,3 +193,10 @@ class ChartCanvas {
   TPenMode penMode_ = TPenMode::Copy;
   TPoint penPos_;
 };
+
+// What SetOverpaintedRows or SetOverpaintedColumns says for one shape's drawing, ended however
+// that drawing ends.
+struct OverpaintedWhileDrawing {
+  ChartCanvas& Canvas;
+  ~OverpaintedWhileDrawing() { Canvas.SetOverpaintedRows(1, 0); }
+};

@@ -113,6 +113,14 @@ class TChartCanvas3D {
     return ProjectScaled(x, y, z);
   }
   TPoint Project(TPoint p, int z) const { return Project(p.X, p.Y, z); }
+  // How many pixels right, and as many up, the projection moves a point from depth z0 to z1, the
+  // same for every point (a 3D view, not zoomed); 0 when it does not move it so.
+  int DiagonalDepth(int z0, int z1) const {
+    if (!is3D_ || zoomScale_ != 1.0) return 0;
+    const TPoint front = Project(0, 0, z0), back = Project(0, 0, z1);
+    const int depth = back.X - front.X;
+    return depth > 0 && back.Y - front.Y == -depth ? depth : 0;
+  }
   // The chart point at depth z that projects to the screen pixel (x, y):
   // x = Round((x - ProjOriginX) / ZoomScale) + ProjCenterX - z, y likewise + z; a ZoomScale of 0
   // leaves the point unmoved; not 3D: (x, y).

@@ -79,9 +79,9 @@ void TCustomSeries::FindOverpaintedPieces() {
   const int count = VisibleTo - VisibleFrom + 1;
   std::vector<ColumnShape> shapes(static_cast<size_t>(count));
   const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  const TPoint front = canvas3D.Project(0, 0, ZFront), back = canvas3D.Project(0, 0, ZBack);
-  const int depth = back.X - front.X;
-  const bool fullRows = depth > 0 && back.Y - front.Y == -depth;
+  const TPoint front = canvas3D.Project(0, 0, ZFront);
+  const int depth = canvas3D.DiagonalDepth(ZFront, ZBack);
+  const bool fullRows = depth > 0;
   TPoint prev{};
   bool prevDrawn = false;
   for (int k = 0; k < count; ++k) {
@@ -145,11 +145,7 @@ void TCustomSeries::PaintValue(int index) {
   } else if (overpainted_.empty()) {
     DrawSegment(p, pc);
   } else if (overpainted_[size_t(index - VisibleFrom)] == 0) {
-    // Only this piece's drawing leaves the rows out, however it ends.
-    struct Rows {
-      ChartCanvas& canvas;
-      ~Rows() { canvas.SetOverpaintedRows(1, 0); }
-    } rows{canvas};
+    const OverpaintedWhileDrawing scope{canvas};
     const auto [top, bottom] = overpaintedRows_[size_t(index - VisibleFrom)];
     canvas.SetOverpaintedRows(top, bottom);
     DrawSegment(p, pc);
