@@ -101,6 +101,8 @@ inline bool Inside(const QRect& outer, const QRect& r) {
 
 }  // namespace
 
+inline bool ImagePixels::InInner(const QRect& r) const { return Inside(inner_[0], r) || Inside(inner_[1], r); }
+
 std::unique_ptr<ImagePixels> ImagePixels::For(QPaintDevice* device) {
   if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
   auto* image = static_cast<QImage*>(device);
@@ -126,20 +128,19 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   spans_.clear();
   if (!clipping) {
     oneRect_ = true;
-    bounds_ = inner_ = image;
+    bounds_ = image;
+    inner_ = {image, QRect()};
     return;
   }
-  bounds_ = inner_ = region.boundingRect() & image;
+  bounds_ = region.boundingRect() & image;
+  inner_ = {bounds_, QRect()};
   oneRect_ = region.rectCount() <= 1;
   clipRects_.clear();
   if (oneRect_) return;
-  inner_ = QRect();
   for (const QRect& r : region) {
-    if (const QRect inside = r & image; !inside.isEmpty()) {
-      clipRects_.push_back(inside);
-      if (qint64(inside.width()) * inside.height() > qint64(inner_.width()) * inner_.height()) inner_ = inside;
-    }
+    if (const QRect inside = r & image; !inside.isEmpty()) clipRects_.push_back(inside);
   }
+  FindInnerRects();
   // A region's rectangles come in bands from top to bottom, left to right within a band, and do
   // not overlap: counted per row first, then placed, each row's spans stay in order.
   auto rows = [this](const QRect& r) { return std::pair{std::max(r.top(), 0), std::min(r.bottom(), height_ - 1)}; };
@@ -158,6 +159,35 @@ void ImagePixels::SetClip(bool clipping, const QRegion& region) {
   }
 }
 
+// The rectangles made of neighbouring bands of one rectangle each, over the columns they all let
+// through: a 3D box's clip, a hexagon, holds its front and its back face and its middle band so.
+// The largest, and the largest of the others not inside it.
+void ImagePixels::FindInnerRects() {
+  inner_ = {QRect(), QRect()};
+  const auto area = [](const QRect& r) { return r.isEmpty() ? qint64(0) : qint64(r.width()) * r.height(); };
+  const auto single = [this](size_t k) {
+    return (k == 0 || clipRects_[k - 1].top() != clipRects_[k].top()) &&
+           (k + 1 == clipRects_.size() || clipRects_[k + 1].top() != clipRects_[k].top());
+  };
+  std::vector<QRect> candidates;
+  constexpr size_t kMostBands = 64;  // beyond, only the bands themselves
+  for (size_t i = 0; i < clipRects_.size(); ++i) {
+    QRect joined = clipRects_[i];
+    candidates.push_back(joined);
+    if (!single(i) || clipRects_.size() > kMostBands) continue;
+    for (size_t j = i + 1; j < clipRects_.size() && single(j) && clipRects_[j].top() == joined.bottom() + 1; ++j) {
+      joined = QRect(QPoint(std::max(joined.left(), clipRects_[j].left()), joined.top()),
+                     QPoint(std::min(joined.right(), clipRects_[j].right()), clipRects_[j].bottom()));
+      if (joined.isEmpty()) break;
+      candidates.push_back(joined);
+    }
+  }
+  for (const QRect& c : candidates)
+    if (area(c) > area(inner_[0])) inner_[0] = c;
+  for (const QRect& c : candidates)
+    if (!Inside(inner_[0], c) && area(c) > area(inner_[1])) inner_[1] = c;
+}
+
 inline void ImagePixels::FillRunInside(int y, int a, int b, QRgb colour) {
   QRgb* line = Line(y);
   if (covered_ == nullptr) {
@@ -173,7 +203,7 @@ inline void ImagePixels::FillRow(int y, int left, int right, QRgb colour) {
     if (a <= b) FillRunInside(y, a, b, colour);
     return;
   }
-  if (Inside(inner_, QRect(QPoint(left, y), QPoint(right, y)))) {
+  if (InInner(QRect(QPoint(left, y), QPoint(right, y)))) {
     FillRunInside(y, left, right, colour);
     return;
   }
@@ -238,7 +268,7 @@ inline void ImagePixels::FillInside(const QRect& r, QRgb colour) {
     if (const QRect inside = Shared(r, bounds_); !inside.isEmpty()) FillInside(inside, colour);
     return;
   }
-  if (Inside(inner_, r)) {
+  if (InInner(r)) {
     FillInside(r, colour);
     return;
   }
@@ -294,7 +324,7 @@ inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
     if (Inside(bounds_, p)) Line(p.y())[p.x()] = colour;
     return;
   }
-  if (Inside(inner_, p)) {
+  if (InInner(QRect(p, p))) {
     Line(p.y())[p.x()] = colour;
     return;
   }
@@ -312,7 +342,7 @@ void ImagePixels::SetPixels(std::span<const QPoint> pixels, QRgb colour) {
   for (const QPoint& p : pixels) SetPixel(p, colour);
 }
 
-// A run of dots wholly inside the inner writable rectangle, with no row of it left out and no
+// A run of dots wholly inside an inner writable rectangle, with no row of it left out and no
 // pixel covered, is written without asking of each dot (the grid's lines and the outlines'
 // diagonals are such runs).
 void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
@@ -321,7 +351,7 @@ void ImagePixels::SetDots(std::span<const Dots> dots, QRgb colour) {
     const QPoint last = d.First + d.Step * (d.Count - 1);
     const int top = std::min(d.First.y(), last.y()), bottom = std::max(d.First.y(), last.y());
     const QRect reach(QPoint(std::min(d.First.x(), last.x()), top), QPoint(std::max(d.First.x(), last.x()), bottom));
-    if (covered_ == nullptr && NoneSkipped(reach) && Inside(inner_, d.First) && Inside(inner_, last)) {
+    if (covered_ == nullptr && NoneSkipped(reach) && InInner(reach)) {
       const qsizetype step = d.Step.y() * (stride_ / qsizetype(sizeof(QRgb))) + d.Step.x();
       QRgb* p = Line(d.First.y()) + d.First.x();
       for (int k = 0; k < d.Count; ++k, p += step) *p = colour;

@@ -121,8 +121,12 @@ class ImagePixels {
   }
   // The rectangle's pixels that the clip lets through, in the colour.
   void FillClipped(const QRect& r, QRgb colour);
-  // FillClipped's pixels when the clip has several rectangles and r is not inside the largest.
+  // FillClipped's pixels when the clip has several rectangles and r is not inside an inner one.
   void FillBands(const QRect& r, QRgb colour);
+  // Sets inner_ from the clip's rectangles.
+  void FindInnerRects();
+  // Whether r (not empty) lies wholly inside one of inner_.
+  bool InInner(const QRect& r) const;
 
   uchar* bits_;
   qsizetype stride_;
@@ -131,9 +135,9 @@ class ImagePixels {
   // rectangle, and the rows need not be looked up; empty when nothing may be written.
   bool oneRect_ = true;
   QRect bounds_;                  // the writable pixels' bounding rectangle
-  // The largest rectangle of writable pixels (bounds_ when they are one): a write wholly inside
-  // it needs no look-up of the clip's rectangles or spans.
-  QRect inner_;
+  // Two large rectangles of writable pixels (bounds_ and none when they are one): a write wholly
+  // inside either needs no look-up of the clip's rectangles or spans.
+  std::array<QRect, 2> inner_;
   std::vector<size_t> rowStart_;  // rowStart_[y] .. rowStart_[y + 1]: row y's spans in spans_
   std::vector<Span> spans_;
   // The clip's rectangles cut to the image, in the region's bands from top to bottom (the bands
