@@ -29,6 +29,10 @@ inline void FillRun(QRgb* p, int n, QRgb colour) {
     wmemset(reinterpret_cast<wchar_t*>(p), wchar_t(colour), size_t(n));
     return;
   }
+  if (n <= 8 && n >= 4) {
+    FillFourToEight(p, n, colour);
+    return;
+  }
   if (n >= 4) {
     const __m128i four = _mm_set1_epi32(int(colour));
     QRgb* const last = p + n - 4;
@@ -320,15 +324,12 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
 
 inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
   if (Skipped(p) || CoveredPixel(p)) return;
-  if (oneRect_) {
-    if (Inside(bounds_, p)) Line(p.y())[p.x()] = colour;
-    return;
-  }
+  // With one writable rectangle, that rectangle is the inner one.
   if (InInner(QRect(p, p))) {
     Line(p.y())[p.x()] = colour;
     return;
   }
-  if (p.y() < 0 || p.y() >= height_) return;
+  if (oneRect_ || p.y() < 0 || p.y() >= height_) return;
   for (const Span& s : Row(p.y())) {
     if (p.x() < s.Left) break;
     if (p.x() <= s.Right) {
