@@ -106,6 +106,9 @@ void TForm1::CreateControls() {
   // Its size never changes, and a fixed size spares the window the layout request that each new
   // text would otherwise post, a hundred times a second while a drill runs.
   Label6->setFixedSize(Label6->size());
+  // It fills itself with the window's colour, which is all that shows under it, so that each new
+  // text repaints the label alone and not the window under it first.
+  Label6->setAutoFillBackground(true);
 
   Button1 = Button(this, QStringLiteral("開始"), QStringLiteral("問題を開始する"), 395, 30);
   CheckBox1 = Place(new TCheckBox(QStringLiteral("正解する迄"), this), 395, 62, 79, 17);

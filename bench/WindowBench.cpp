@@ -14,9 +14,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstring>
+#include <ctime>
 #include <stdexcept>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,17 +46,15 @@ void TimeStartUp(benchmark::State& state, const std::string& program, const std:
   }
 }
 
-// User plus system CPU time of a process so far, in seconds.
+// The CPU time of a process so far, all its threads, ended ones too, in seconds. The process's
+// CPU-time clock counts nanoseconds, where its user and system times in /proc count the kernel's
+// 10 ms ticks: 0.2 % of a core over 5 s.
 double ProcessCpuSeconds(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  // Fields after the command name, which is in parentheses and may hold spaces.
-  std::istringstream rest(content.substr(content.rfind(')') + 2));
-  std::string field;
-  for (int i = 3; i < 14; ++i) rest >> field;  // state .. cmajflt
-  long user = 0, system = 0;
-  rest >> user >> system;
-  return double(user + system) / double(sysconf(_SC_CLK_TCK));
+  clockid_t clock;
+  timespec now;
+  if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &now) != 0)
+    throw std::runtime_error("cannot read the program's CPU time");
+  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
 // The Start button's centre in the main window's client coordinates.

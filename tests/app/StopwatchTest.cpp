@@ -71,9 +71,9 @@ TEST_F(Stopwatch, MillisecondTicksAskTheWindowForNoLayoutWhileTheMinutesLabelSti
   EXPECT_GE(requests.count, 1);
 }
 
-// The millisecond label draws its texts from layouts it keeps; the window looks the same as with
-// the label drawing each text afresh, for texts shown the first time and again, and for one that
-// is not a single line.
+// The millisecond label draws its texts of digits from glyphs it keeps; the window looks the same
+// as with a plain label laying each text out, for every text the stopwatch shows, for texts it
+// leaves to the label, and after a change of font.
 TEST_F(Stopwatch, MillisecondLabelShowsThePixelsOfAPlainLabel) {
   QWidget plainWindow;
   plainWindow.setFixedSize(form->size());
@@ -85,11 +85,23 @@ TEST_F(Stopwatch, MillisecondLabelShowsThePixelsOfAPlainLabel) {
   plain->setPalette(form->Label6->palette());
   plain->setAlignment(form->Label6->alignment());
   const QRect area = form->Label6->geometry();
-  for (const char* text : {"000", "123", "987", "000", "555", "123", "4\n5"}) {
-    form->Label6->setText(QString::fromLatin1(text));
-    plain->setText(QString::fromLatin1(text));
-    EXPECT_EQ(form->grab(area).toImage(), plainWindow.grab(area).toImage()) << text;
-  }
+  QStringList texts;
+  for (int ms = 0; ms < 1000; ++ms) texts << QStringLiteral("%1").arg(ms, 3, 10, QLatin1Char('0'));
+  texts << QStringLiteral("4\n5") << QStringLiteral("12a") << QString() << QStringLiteral("7");
+  const auto expectSamePixels = [&] {
+    for (const QString& text : texts) {
+      form->Label6->setText(text);
+      plain->setText(text);
+      ASSERT_EQ(form->grab(area).toImage(), plainWindow.grab(area).toImage()) << text.toStdString();
+    }
+  };
+  expectSamePixels();
+  QFont larger = form->Label6->font();
+  larger.setPixelSize(13);
+  form->Label6->setFont(larger);
+  plain->setFont(larger);
+  texts.resize(12);
+  expectSamePixels();
 }
 
 TEST_F(Stopwatch, DrillStartsBothTimersWithoutResettingTheLabels) {
