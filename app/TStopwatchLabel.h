@@ -25,7 +25,7 @@ class TStopwatchLabel : public TLabel {
     QRawFont Font;
     std::array<quint32, 10> Glyphs{};
     std::array<qreal, 10> Advances{};
-    QPointF Origin;  // where the line's first glyph stands: its left edge, on the baseline
+    QPointF Origin;  // the pen position of the line's first glyph, on its baseline
   };
   static std::optional<Digits> LayOutDigits(const QFont& font, const QPaintDevice* device);
   // Whether the label would show its text as one line of plain text at its top left.

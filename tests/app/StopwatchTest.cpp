@@ -96,10 +96,10 @@ TEST_F(Stopwatch, MillisecondLabelShowsThePixelsOfAPlainLabel) {
     }
   };
   expectSamePixels();
-  QFont larger = form->Label6->font();
-  larger.setPixelSize(13);
-  form->Label6->setFont(larger);
-  plain->setFont(larger);
+  QFont other = form->Label6->font();
+  other.setPixelSize(13);
+  form->Label6->setFont(other);
+  plain->setFont(other);
   texts.resize(12);
   expectSamePixels();
 }
