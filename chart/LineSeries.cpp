@@ -1,6 +1,7 @@
 #include "chart/LineSeries.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "chart/AxisPanel.h"
 #include "chart/OverpaintedShapes.h"
@@ -53,7 +54,10 @@ void TCustomSeries::PaintValues() {
     if (back.X != front.X) SlopeLimit = static_cast<double>(front.Y - back.Y) / (back.X - front.X);
   }
   FindOverpaintedPieces();
-  TChartSeries::PaintValues();
+  if (overpainted_.empty() || pointer_.Visible())
+    TChartSeries::PaintValues();
+  else
+    PaintUncoveredPieces();
   overpainted_.clear();
   overpaintedRows_.clear();
 }
@@ -110,6 +114,27 @@ void TCustomSeries::FindOverpaintedPieces() {
   for (auto& [top, bottom] : overpaintedRows_) {
     top += front.Y;
     bottom += front.Y;
+  }
+}
+
+// A piece painted over entirely ends at a drawable, coloured point after another such point (the
+// first visible point and the last are never among them), and drawing it would only take that
+// point on as where the next piece starts: a run of such pieces is passed by, and its last point
+// taken on.
+void TCustomSeries::PaintUncoveredPieces() {
+  const char* hidden = overpainted_.data();
+  const size_t count = overpainted_.size();
+  for (size_t k = 0; k < count;) {
+    if (hidden[k] == 0) {
+      PaintValue(VisibleFrom + int(k++));
+      continue;
+    }
+    const void* next = std::memchr(hidden + k, 0, count - k);
+    k = next != nullptr ? size_t(static_cast<const char*>(next) - hidden) : count;
+    const int last = VisibleFrom + int(k) - 1;
+    PrevPoint = {CalcXPos(last), CalcYPos(last)};
+    PrevColor = ValueColor(last);
+    prevInside_ = true;
   }
 }
 
