@@ -188,7 +188,10 @@ void TBarSeries::PaintValues() {
   else
     overpainted_.swap(covered_);
   nextCovers_ = NextBarsCover();
-  TCustomBarSeries::PaintValues();
+  if (overpainted_.empty())
+    TCustomBarSeries::PaintValues();
+  else
+    PaintValuesBut(overpainted_);
   overpainted_.clear();
   covered_.clear();
 }

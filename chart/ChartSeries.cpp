@@ -1,6 +1,7 @@
 #include "chart/ChartSeries.h"
 
 #include <array>
+#include <cstring>
 #include <optional>
 
 #include "chart/AxisPanel.h"
@@ -224,6 +225,25 @@ void TChartSeries::PaintValues() {
     for (int i = VisibleFrom; i <= VisibleTo; ++i) PaintValue(i);
   } else {
     for (int i = VisibleTo; i >= VisibleFrom; --i) PaintValue(i);
+  }
+}
+
+// Runs of marked points are passed by with one search for the next unmarked one.
+void TChartSeries::PaintValuesBut(std::span<const char> hidden) {
+  const char* marked = hidden.data();
+  const size_t count = hidden.size();
+  if (!DrawValuesForward()) {
+    for (size_t k = count; k-- > 0;)
+      if (marked[k] == 0) PaintValue(VisibleFrom + int(k));
+    return;
+  }
+  for (size_t k = 0; k < count;) {
+    if (marked[k] == 0) {
+      PaintValue(VisibleFrom + int(k++));
+      continue;
+    }
+    const void* next = std::memchr(marked + k, 0, count - k);
+    k = next != nullptr ? size_t(static_cast<const char*>(next) - marked) : count;
   }
 }
 

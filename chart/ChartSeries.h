@@ -5,6 +5,7 @@
 // operations only.
 #include <QString>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "chart/ChartValueList.h"
@@ -157,6 +158,9 @@ class TChartSeries {
   // Draws the visible points (inside the chart's clip region when it clips) with PaintValue,
   // left to right, or right to left when DrawValuesForward says so.
   virtual void PaintValues();
+  // PaintValues for the points not marked in hidden (by index - VisibleFrom, one for each visible
+  // point): the shapes a planning found to leave nothing to draw.
+  void PaintValuesBut(std::span<const char> hidden);
   // Whether the marks are drawn, and whether they are clipped to the plot box.
   virtual bool MarksVisible() const { return marks_.Visible(); }
   virtual bool MarksClip() const { return marks_.Clip(); }

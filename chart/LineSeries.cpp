@@ -1,7 +1,6 @@
 #include "chart/LineSeries.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "chart/AxisPanel.h"
 #include "chart/OverpaintedShapes.h"
@@ -57,7 +56,7 @@ void TCustomSeries::PaintValues() {
   if (overpainted_.empty() || pointer_.Visible())
     TChartSeries::PaintValues();
   else
-    PaintUncoveredPieces();
+    PaintValuesBut(overpainted_);
   overpainted_.clear();
   overpaintedRows_.clear();
 }
@@ -117,27 +116,6 @@ void TCustomSeries::FindOverpaintedPieces() {
   }
 }
 
-// A piece painted over entirely ends at a drawable, coloured point after another such point (the
-// first visible point and the last are never among them), and drawing it would only take that
-// point on as where the next piece starts: a run of such pieces is passed by, and its last point
-// taken on.
-void TCustomSeries::PaintUncoveredPieces() {
-  const char* hidden = overpainted_.data();
-  const size_t count = overpainted_.size();
-  for (size_t k = 0; k < count;) {
-    if (hidden[k] == 0) {
-      PaintValue(VisibleFrom + int(k++));
-      continue;
-    }
-    const void* next = std::memchr(hidden + k, 0, count - k);
-    k = next != nullptr ? size_t(static_cast<const char*>(next) - hidden) : count;
-    const int last = VisibleFrom + int(k) - 1;
-    PrevPoint = {CalcXPos(last), CalcYPos(last)};
-    PrevColor = ValueColor(last);
-    prevInside_ = true;
-  }
-}
-
 TPoint TCustomSeries::EdgePoint(int index) const {
   const TCustomChartAxis& hAxis = *GetHorizAxis();
   const TRect& plot = ParentChart()->PlotRect();
@@ -150,6 +128,13 @@ TPoint TCustomSeries::EdgePoint(int index) const {
 }
 
 void TCustomSeries::PaintValue(int index) {
+  if (index > VisibleFrom && !overpainted_.empty() && overpainted_[size_t(index - 1 - VisibleFrom)] != 0) {
+    // The piece before, painted over entirely, may have been passed by: it ends at a drawable,
+    // coloured point after another, where this piece starts.
+    PrevPoint = {CalcXPos(index - 1), CalcYPos(index - 1)};
+    PrevColor = ValueColor(index - 1);
+    prevInside_ = true;
+  }
   const TColor pc = ValueColor(index);
   const TPoint p{CalcXPos(index), CalcYPos(index)};
   if (!Drawable(p)) {

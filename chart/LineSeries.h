@@ -63,8 +63,6 @@ class TCustomSeries : public TChartSeries {
   // Marks, during a paint, the ribbon pieces that later pieces paint over entirely, and the rows
   // of the others that later pieces paint over.
   void FindOverpaintedPieces();
-  // PaintValue for every point but the ends of the pieces painted over entirely.
-  void PaintUncoveredPieces();
   std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every piece is drawn
   // By index - VisibleFrom, the bitmap rows of the piece painted over later (none when the first
   // exceeds the second); empty when overpainted_ is.
