@@ -237,22 +237,21 @@ void TBarSeries::FindOverpaintedBars() {
     return;
   const bool forward = DrawValuesForward();
   const int count = VisibleTo - VisibleFrom + 1;
-  std::vector<ColumnShape> shapes(static_cast<size_t>(count));
   const int origin = OriginPixel();
-  for (int k = 0; k < count; ++k) {
-    const int i = forward ? VisibleFrom + k : VisibleTo - k;
-    ColumnShape& s = shapes[size_t(k)];
+  const auto shapeAt = [&](size_t k) {
+    const int i = forward ? VisibleFrom + int(k) : VisibleTo - int(k);
+    ColumnShape s;
     s.Drawn = ValueColor(i) != clNone;
-    if (!s.Drawn) continue;
+    if (!s.Drawn) return s;
     const int top = CalcYPos(i);
     s.Column = CalcXPos(i);
     s.Base = std::max(top, origin);
     s.From = std::min(top, origin);
     s.To = s.Base;
-  }
-  const std::vector<char> hidden = OverpaintedShapes(shapes).Hidden;
-  overpainted_.assign(size_t(count), 0);
-  for (int k = 0; k < count; ++k) overpainted_[size_t(forward ? k : count - 1 - k)] = hidden[size_t(k)];
+    return s;
+  };
+  overpainted_ = OverpaintedShapes(size_t(count), shapeAt).Hidden;
+  if (!forward) std::reverse(overpainted_.begin(), overpainted_.end());
 }
 
 // Where the next bar stands on the same base line from this one's left edge or right of it, it

@@ -79,41 +79,45 @@ void TCustomSeries::FindOverpaintedPieces() {
       ParentChart()->Canvas().ZoomScale() != 1.0 ||
       !PaintsOpaquely(linePen_, lineBrush_))
     return;
-  const int count = VisibleTo - VisibleFrom + 1;
-  std::vector<ColumnShape> shapes(static_cast<size_t>(count));
+  const size_t count = size_t(VisibleTo - VisibleFrom + 1);
   const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  const TPoint front = canvas3D.Project(0, 0, ZFront);
+  // The view is not zoomed, so projecting moves every row alike: the shapes are given in bitmap
+  // rows straight away.
+  const int row0 = canvas3D.Project(0, 0, ZFront).Y;
   const int depth = canvas3D.DiagonalDepth(ZFront, ZBack);
   const bool fullRows = depth > 0;
-  TPoint prev{};
-  bool prevDrawn = false;
-  for (int k = 0; k < count; ++k) {
-    const int i = VisibleFrom + k;
+  struct Point {
+    TPoint At;
+    bool Drawn;
+  };
+  const auto pointAt = [this](size_t k) {
+    const int i = VisibleFrom + int(k);
     const TPoint p{CalcXPos(i), CalcYPos(i)};
-    const bool drawn = Drawable(p) && ValueColor(i) != clNone;
-    ColumnShape& s = shapes[size_t(k)];
-    if (k > 0 && drawn && prevDrawn && p == prev) {
+    return Point{p, Drawable(p) && ValueColor(i) != clNone};
+  };
+  // The shapes come last to first, each piece from its point and the one before.
+  Point here = pointAt(count - 1);
+  Overpainting found = OverpaintedShapes(count, [&](size_t k) {
+    ColumnShape s;
+    if (k == 0) return s;
+    const Point prev = pointAt(k - 1);
+    const TPoint p = here.At;
+    if (here.Drawn && prev.Drawn && p == prev.At) {
       s.Drawn = false;  // a piece of no length is not drawn
-    } else if (k > 0 && drawn && prevDrawn && p.X == prev.X) {
+    } else if (here.Drawn && prev.Drawn && p.X == prev.At.X) {
       s.Column = p.X;
-      s.From = std::min(p.Y, prev.Y);
-      s.To = std::max(p.Y, prev.Y);
+      s.From = std::min(p.Y, prev.At.Y) + row0;
+      s.To = std::max(p.Y, prev.At.Y) + row0;
       if (fullRows) {
         s.FullFrom = s.From;
         s.FullTo = s.To - depth - 1;
       }
     }
-    prev = p;
-    prevDrawn = drawn;
-  }
-  Overpainting found = OverpaintedShapes(shapes);
+    here = prev;
+    return s;
+  });
   overpainted_ = std::move(found.Hidden);
   overpaintedRows_ = std::move(found.CoveredRows);
-  // Chart rows to bitmap rows: the view is not zoomed, so projecting moves every row alike.
-  for (auto& [top, bottom] : overpaintedRows_) {
-    top += front.Y;
-    bottom += front.Y;
-  }
 }
 
 TPoint TCustomSeries::EdgePoint(int index) const {

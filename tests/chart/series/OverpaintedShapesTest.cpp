@@ -28,7 +28,8 @@ struct Case {
 class OverpaintedShapesTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(OverpaintedShapesTest, FindsHiddenShapesAndCoveredRows) {
-  const Overpainting found = OverpaintedShapes(GetParam().shapes);
+  const std::vector<ColumnShape>& shapes = GetParam().shapes;
+  const Overpainting found = OverpaintedShapes(shapes.size(), [&](size_t k) { return shapes[k]; });
   EXPECT_EQ(found.Hidden, GetParam().hidden);
   ASSERT_EQ(found.CoveredRows.size(), GetParam().covered.size());
   for (size_t k = 0; k < found.CoveredRows.size(); ++k) {
