@@ -271,20 +271,22 @@ TSeriesMarkPosition TChartSeries::MarkPositionAt(TPoint p, int boxWidth, int box
   return position;
 }
 
-MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
-                                         MeasuredText& own) {
+void TChartSeries::MeasureMark(int index, const TNumberSeparators& separators, MeasuredText& m) {
   ChartCanvas& canvas = chart_->Canvas().Canvas();
-  auto measure = [&](MeasuredText& m) {
-    m.Text = MarkTextWith(index, separators);
-    marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
-    m.TextBounds = marks_.TextBounds(canvas, m.Text);
-  };
+  m.Text = MarkTextWith(index, separators);
+  marks_.MeasureBox(canvas, m.Text, m.Width, m.Height);
+  m.TextBounds = marks_.TextBounds(canvas, m.Text);
+}
+
+// Asked once for each visible point by the planning and the drawing of the marks: inlined there.
+[[gnu::always_inline]] inline MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators,
+                                                                       MeasuredByValue& byValue, MeasuredText& own) {
   if (OnGetMarkText || (marks_.Style() == smsLabel && !labels_[size_t(index)].isEmpty())) {
-    measure(own);
+    MeasureMark(index, separators, own);
     return own;
   }
   auto [found, made] = byValue.Find(MarkValue(index));
-  if (made) measure(*found);
+  if (made) MeasureMark(index, separators, *found);
   return *found;
 }
 
@@ -367,7 +369,7 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
       position.BoxTopLeft.X += dx;
       const TSeriesMarkPosition placed = marks_.Place(i, position);
       custom = placed.IsCustom;
-      pixels = custom ? marks_.Pixels(canvas3D, m.TextBounds, placed) : marks_.MovedAcross(canvas3D, laid->Pixels, dx);
+      pixels = custom ? marks_.Pixels(canvas3D, m.TextBounds, placed) : TSeriesMarks::MovedAcross(laid->Pixels, dx);
     } else {
       position = MarkPositionAt(at, m.Width, m.Height);
       PlaceMark(position);

@@ -243,6 +243,8 @@ class TChartSeries {
   // measured once per value, in byValue; any other is made into own. Not for a null point.
   MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
                              MeasuredText& own);
+  // Makes the text of point index's mark into m and measures it.
+  void MeasureMark(int index, const TNumberSeparators& separators, MeasuredText& m);
   // The computed position of a mark with a box of the size at point index, or at the point's
   // pixel p (CalcXPos, CalcYPos).
   TSeriesMarkPosition MarkPositionAt(int index, int boxWidth, int boxHeight) const;

@@ -84,7 +84,7 @@ void TSeriesMarks::DrawItem(TChartCanvas3D& canvas3D, TColor chartColor, int ind
   Paint(canvas3D, chartColor, pointColor, text, Place(index, position));
 }
 
-TSeriesMarkPosition TSeriesMarks::Place(int index, const TSeriesMarkPosition& computed) {
+const TSeriesMarkPosition& TSeriesMarks::Place(int index, const TSeriesMarkPosition& computed) {
   TSeriesMarkPosition& stored = positions_.Position(index);
   if (!stored.IsCustom) stored = computed;
   return stored;
@@ -161,18 +161,10 @@ bool TSeriesMarks::PixelsMoveAcross(const TChartCanvas3D& canvas3D) const {
   return !canvas3D.Is3D() || canvas3D.ZoomScale() == 1.0;
 }
 
-// Pixels' parts that it works out from the position move; the ones it leaves empty stay so.
-TSeriesMarks::TMarkPixels TSeriesMarks::MovedAcross(const TChartCanvas3D& canvas3D, const TMarkPixels& pixels,
-                                                    int dx) const {
+// Every part moves; a part Pixels left empty stays empty, which is all an empty part tells.
+TSeriesMarks::TMarkPixels TSeriesMarks::MovedAcross(const TMarkPixels& pixels, int dx) {
   auto moved = [dx](const TRect& r) { return TRect{r.Left + dx, r.Top, r.Right + dx, r.Bottom}; };
-  TMarkPixels m = pixels;
-  if (arrow_.Visible()) m.Arrow = moved(pixels.Arrow);
-  if (DrawsBox()) {
-    m.Box = moved(pixels.Box);
-    if (BoxCovers(canvas3D)) m.Cover = moved(pixels.Cover);
-  }
-  m.Text = moved(pixels.Text);
-  return m;
+  return {moved(pixels.Arrow), moved(pixels.Box), moved(pixels.Text), moved(pixels.Cover)};
 }
 
 // The text as Paint writes it: brush clear, transparent, centred and top-aligned.

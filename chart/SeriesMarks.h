@@ -73,8 +73,9 @@ class TSeriesMarks {
                 const QString& text, TSeriesMarkPosition position);
 
   // The two halves of DrawItem. Place gives the position the mark of index is drawn at (the
-  // stored custom one, or the computed one, which it stores); Paint draws it there.
-  TSeriesMarkPosition Place(int index, const TSeriesMarkPosition& computed);
+  // stored custom one, or the computed one, which it stores; the reference holds until the next
+  // Place); Paint draws it there.
+  const TSeriesMarkPosition& Place(int index, const TSeriesMarkPosition& computed);
   void Paint(TChartCanvas3D& canvas, TColor chartColor, TColor pointColor, const QString& text,
              const TSeriesMarkPosition& placed);
 
@@ -91,7 +92,7 @@ class TSeriesMarks {
   bool PixelsMoveAcross(const TChartCanvas3D& canvas) const;
   // Pixels of a placed position, moved dx across: Pixels at that position moved as far, when
   // PixelsMoveAcross and the canvas is as it was for them.
-  TMarkPixels MovedAcross(const TChartCanvas3D& canvas, const TMarkPixels& pixels, int dx) const;
+  static TMarkPixels MovedAcross(const TMarkPixels& pixels, int dx);
   // Where Paint's text pixels go relative to the point it writes the first line at, for the
   // canvas' current font: the same for every mark with this text.
   TRect TextBounds(ChartCanvas& canvas, const QString& text) const;
