@@ -322,6 +322,20 @@ void ImagePixels::FillRects(std::span<const QRect> rects, QRgb colour) {
   }
 }
 
+// Moved inside an inner writable rectangle, with nothing left out or covered there, every
+// rectangle is written as it is; otherwise the clip decides for each.
+void ImagePixels::FillRectsMoved(std::span<const QRect> rects, const QRect& reach, QPoint offset, QRgb colour) {
+  const QRect moved = reach.translated(offset);
+  if (moved.isEmpty()) return;
+  if (covered_ == nullptr && NoneSkipped(moved) && InInner(moved)) {
+    for (const QRect& r : rects) FillInside(r.translated(offset), colour);
+    return;
+  }
+  moved_.clear();
+  for (const QRect& r : rects) moved_.push_back(r.translated(offset));
+  FillRects(moved_, colour);
+}
+
 inline void ImagePixels::SetPixel(QPoint p, QRgb colour) {
   if (Skipped(p) || CoveredPixel(p)) return;
   // With one writable rectangle, that rectangle is the inner one.

@@ -63,6 +63,9 @@ class ImagePixels {
   // Each rectangle's pixels, left() to right() and top() to bottom(), in the colour.
   void FillRects(std::span<const QRect> rects, QRgb colour);
   void FillRect(const QRect& rect, QRgb colour) { FillRects({&rect, 1}, colour); }
+  // FillRects of the rectangles moved by offset; reach bounds them before the move. A text's
+  // glyph runs are such rectangles, drawn again and again in other places.
+  void FillRectsMoved(std::span<const QRect> rects, const QRect& reach, QPoint offset, QRgb colour);
   // The single pixels in the colour.
   void SetPixels(std::span<const QPoint> pixels, QRgb colour);
   // Pixels evenly spaced along a row, a column or a diagonal, as a dotted pen or a diagonal
@@ -128,6 +131,7 @@ class ImagePixels {
   // Whether r (not empty) lies wholly inside one of inner_.
   bool InInner(const QRect& r) const;
 
+  std::vector<QRect> moved_;  // FillRectsMoved's rectangles in place, where the clip decides
   uchar* bits_;
   qsizetype stride_;
   int width_, height_;

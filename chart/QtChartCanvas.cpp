@@ -392,9 +392,7 @@ bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
   TextCache::FontTexts* t = CurrentTexts();
   if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
     direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToPixel(BackColor()));
-  textRuns_.clear();
-  for (const QRect& run : glyphs->Runs) textRuns_.push_back(run.translated(left, top));
-  direct_->FillRects(textRuns_, ToPixel(Font().Color));
+  direct_->FillRectsMoved(glyphs->Runs, glyphs->Bounds, QPoint(left, top), ToPixel(Font().Color));
   return true;
 }
 

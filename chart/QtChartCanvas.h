@@ -95,7 +95,6 @@ class QtChartCanvas : public ChartCanvas {
   bool repeating_ = false;  // between BeginRepeatedRows and EndRepeatedRows, when the writer repeats
   TextCache* texts_;
   TextCache::FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
-  std::vector<QRect> textRuns_;                // scratch for a text's pixels in place
   QPolygon clipPolygon_;       // the last polygon ClipPolygon was given
   QRegion clipPolygonRegion_;  // and its region
 };
