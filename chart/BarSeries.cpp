@@ -172,10 +172,6 @@ void TBarSeries::ComputeBarShift() {
   if (OffsetPercent() != 0) barShift_ += RoundHalfEven(OffsetPercent() * BarPixelWidth * 0.01);
 }
 
-int TBarSeries::CalcXPos(int index) const { return XPixel(index) + barShift_; }
-
-int TBarSeries::CalcYPos(int index) const { return YPixel(index); }
-
 int TBarSeries::OriginPixel() const {
   const TCustomChartAxis& axis = *GetVertAxis();
   return UseYOrigin() ? axis.ValueToPixel(YOrigin()) : axis.EndPixel;

@@ -97,9 +97,10 @@ class TBarSeries : public TCustomBarSeries {
  public:
   TBarSeries() = default;
 
-  // The left edge of the bar of point index, and the pixel of its value.
-  int CalcXPos(int index) const override;
-  int CalcYPos(int index) const override;
+  // The left edge of the bar of point index, and the pixel of its value, for every kind of bar:
+  // the passes over every bar call these directly.
+  int CalcXPos(int index) const final { return XPixel(index) + barShift_; }
+  int CalcYPos(int index) const final { return YPixel(index); }
   void PaintValue(int index) override;
   // The shaded box of point index between the pixels top and bottom (top <= bottom).
   virtual void PaintBar(int index, int top, int bottom);

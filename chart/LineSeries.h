@@ -31,6 +31,10 @@ class TCustomSeries : public TChartSeries {
 
   // The line runs on to the first point beyond the visible range.
   bool DrawBetweenPoints() const override { return true; }
+  // A point stands at its value's pixels, for every kind of line: the passes over every point
+  // call these directly.
+  int CalcXPos(int index) const final { return XPixel(index); }
+  int CalcYPos(int index) const final { return YPixel(index); }
   void PaintValues() override;
   void PaintValue(int index) override;
   // At the row's front, ArrowLength above the point.
