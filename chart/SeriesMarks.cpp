@@ -84,12 +84,6 @@ void TSeriesMarks::DrawItem(TChartCanvas3D& canvas3D, TColor chartColor, int ind
   Paint(canvas3D, chartColor, pointColor, text, Place(index, position));
 }
 
-const TSeriesMarkPosition& TSeriesMarks::Place(int index, const TSeriesMarkPosition& computed) {
-  TSeriesMarkPosition& stored = positions_.Position(index);
-  if (!stored.IsCustom) stored = computed;
-  return stored;
-}
-
 // The box stays flat and keeps its place relative to the arrow's projected end.
 TSeriesMarks::TLayout TSeriesMarks::LayOut(const TChartCanvas3D& canvas3D, const TSeriesMarkPosition& placed) const {
   TLayout l;

@@ -75,7 +75,11 @@ class TSeriesMarks {
   // The two halves of DrawItem. Place gives the position the mark of index is drawn at (the
   // stored custom one, or the computed one, which it stores; the reference holds until the next
   // Place); Paint draws it there.
-  const TSeriesMarkPosition& Place(int index, const TSeriesMarkPosition& computed);
+  const TSeriesMarkPosition& Place(int index, const TSeriesMarkPosition& computed) {
+    TSeriesMarkPosition& stored = positions_.Position(index);
+    if (!stored.IsCustom) stored = computed;
+    return stored;
+  }
   void Paint(TChartCanvas3D& canvas, TColor chartColor, TColor pointColor, const QString& text,
              const TSeriesMarkPosition& placed);
 
