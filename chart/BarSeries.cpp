@@ -8,6 +8,7 @@
 #include "chart/CoveredPixels.h"
 #include "chart/OverpaintedShapes.h"
 #include "chart/StoreChanged.h"
+#include "chart/UnmarkedIndexes.h"
 #include "platform/Rounding.h"
 
 TCustomBarSeries::TCustomBarSeries() {
@@ -209,8 +210,9 @@ void TBarSeries::PlanHiddenValues(const CoveredPixels* covered) {
   covered_ = overpainted_.empty() ? std::vector<char>(size_t(VisibleTo - VisibleFrom + 1), 0) : std::move(overpainted_);
   overpainted_.clear();
   const int origin = OriginPixel();
-  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
-    if (ValueColor(i) == clNone || covered_[size_t(i - VisibleFrom)] != 0) continue;
+  ForEachUnmarked(covered_, [&](size_t k) {
+    const int i = VisibleFrom + int(k);
+    if (ValueColor(i) == clNone) return;
     const int left = CalcXPos(i), right = left + BarPixelWidth;
     const int top = std::min(CalcYPos(i), origin), bottom = std::max(CalcYPos(i), origin);
     TRect box{0, 0, 0, 0};
@@ -218,8 +220,8 @@ void TBarSeries::PlanHiddenValues(const CoveredPixels* covered) {
       const TPoint a = canvas3D.Project(left, top, z), b = canvas3D.Project(right, bottom, z);
       box = Union(box, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
     }
-    covered_[size_t(i - VisibleFrom)] = covered->Covers(box);
-  }
+    covered_[k] = covered->Covers(box);
+  });
 }
 
 // Bars of one pixel column standing on one base line: a later bar at least as tall sets every

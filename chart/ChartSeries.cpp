@@ -1,7 +1,6 @@
 #include "chart/ChartSeries.h"
 
 #include <array>
-#include <cstring>
 #include <optional>
 
 #include "chart/AxisPanel.h"
@@ -9,6 +8,7 @@
 #include "chart/FormatFloat.h"
 #include "chart/MeasuredByValue.h"
 #include "chart/StoreChanged.h"
+#include "chart/UnmarkedIndexes.h"
 
 TChartSeries::TChartSeries() : marks_([this] { Repaint(); }), xValues_(QStringLiteral("X")), yValues_(QStringLiteral("Y")) {
   xValues_.SetOrder(loAscending);
@@ -228,23 +228,13 @@ void TChartSeries::PaintValues() {
   }
 }
 
-// Runs of marked points are passed by with one search for the next unmarked one.
 void TChartSeries::PaintValuesBut(std::span<const char> hidden) {
-  const char* marked = hidden.data();
-  const size_t count = hidden.size();
-  if (!DrawValuesForward()) {
-    for (size_t k = count; k-- > 0;)
-      if (marked[k] == 0) PaintValue(VisibleFrom + int(k));
+  if (DrawValuesForward()) {
+    ForEachUnmarked(hidden, [this](size_t k) { PaintValue(VisibleFrom + int(k)); });
     return;
   }
-  for (size_t k = 0; k < count;) {
-    if (marked[k] == 0) {
-      PaintValue(VisibleFrom + int(k++));
-      continue;
-    }
-    const void* next = std::memchr(marked + k, 0, count - k);
-    k = next != nullptr ? size_t(static_cast<const char*>(next) - marked) : count;
-  }
+  for (size_t k = hidden.size(); k-- > 0;)
+    if (hidden[k] == 0) PaintValue(VisibleFrom + int(k));
 }
 
 QString TChartSeries::MarkText(int index) const { return MarkTextWith(index, RegionalSeparators()); }
@@ -296,12 +286,17 @@ void TChartSeries::DrawMarks() {
   const TNumberSeparators separators = RegionalSeparators();
   MeasuredByValue byValue;
   MeasuredText own;
-  for (int i = VisibleFrom; i <= VisibleTo; ++i) {
-    if ((!hiddenMarks_.empty() && hiddenMarks_[size_t(i - VisibleFrom)] != 0) || IsNull(i)) continue;
+  const auto draw = [&](int i) {
+    if (IsNull(i)) return;
     const MeasuredText& m = MeasuredMark(i, separators, byValue, own);
-    if (m.Text.isEmpty()) continue;
+    if (m.Text.isEmpty()) return;
     TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
     PaintMark(i, m.Text, position);
+  };
+  if (hiddenMarks_.empty()) {
+    for (int i = VisibleFrom; i <= VisibleTo; ++i) draw(i);
+  } else {
+    ForEachUnmarked(hiddenMarks_, [&](size_t k) { draw(VisibleFrom + int(k)); });
   }
   hiddenMarks_.clear();
 }
