@@ -185,10 +185,7 @@ void TBarSeries::PaintValues() {
   else
     overpainted_.swap(covered_);
   nextCovers_ = NextBarsCover();
-  if (overpainted_.empty())
-    TCustomBarSeries::PaintValues();
-  else
-    PaintValuesBut(overpainted_);
+  PaintValuesBut(overpainted_);
   overpainted_.clear();
   covered_.clear();
 }
@@ -210,7 +207,7 @@ void TBarSeries::PlanHiddenValues(const CoveredPixels* covered) {
   covered_ = overpainted_.empty() ? std::vector<char>(size_t(VisibleTo - VisibleFrom + 1), 0) : std::move(overpainted_);
   overpainted_.clear();
   const int origin = OriginPixel();
-  ForEachUnmarked(covered_, [&](size_t k) {
+  ForEachUnmarked(covered_, covered_.size(), [&](size_t k) {
     const int i = VisibleFrom + int(k);
     if (ValueColor(i) == clNone) return;
     const int left = CalcXPos(i), right = left + BarPixelWidth;
@@ -259,7 +256,6 @@ void TBarSeries::FindOverpaintedBars() {
 // the top, which stays within the next one's side face). So this bar's pixels there may be left
 // out, whether the next bar is drawn or left out for being painted over in turn.
 void TBarSeries::PaintValue(int index) {
-  if (!overpainted_.empty() && overpainted_[size_t(index - VisibleFrom)] != 0) return;
   const TColor pc = ValueColor(index);
   if (pc == clNone) return;
   NormalBarColor = pc;

@@ -220,21 +220,16 @@ void TChartSeries::DoAfterDrawValues() {
   if (AfterDrawValues) AfterDrawValues(*this);
 }
 
-void TChartSeries::PaintValues() {
-  if (DrawValuesForward()) {
-    for (int i = VisibleFrom; i <= VisibleTo; ++i) PaintValue(i);
-  } else {
-    for (int i = VisibleTo; i >= VisibleFrom; --i) PaintValue(i);
-  }
-}
+void TChartSeries::PaintValues() { PaintValuesBut({}); }
 
 void TChartSeries::PaintValuesBut(std::span<const char> hidden) {
+  const size_t count = VisibleCount();
   if (DrawValuesForward()) {
-    ForEachUnmarked(hidden, [this](size_t k) { PaintValue(VisibleFrom + int(k)); });
+    ForEachUnmarked(hidden, count, [this](size_t k) { PaintValue(VisibleFrom + int(k)); });
     return;
   }
-  for (size_t k = hidden.size(); k-- > 0;)
-    if (hidden[k] == 0) PaintValue(VisibleFrom + int(k));
+  for (size_t k = count; k-- > 0;)
+    if (hidden.empty() || hidden[k] == 0) PaintValue(VisibleFrom + int(k));
 }
 
 QString TChartSeries::MarkText(int index) const { return MarkTextWith(index, RegionalSeparators()); }
@@ -293,11 +288,7 @@ void TChartSeries::DrawMarks() {
     TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
     PaintMark(i, m.Text, position);
   };
-  if (hiddenMarks_.empty()) {
-    for (int i = VisibleFrom; i <= VisibleTo; ++i) draw(i);
-  } else {
-    ForEachUnmarked(hiddenMarks_, [&](size_t k) { draw(VisibleFrom + int(k)); });
-  }
+  ForEachUnmarked(hiddenMarks_, VisibleCount(), [&](size_t k) { draw(VisibleFrom + int(k)); });
   hiddenMarks_.clear();
 }
 

@@ -145,6 +145,10 @@ class TChartSeries {
   // First and last point to draw; -1 when nothing is visible.
   int VisibleFrom = -1;
   int VisibleTo = -1;
+  // How many points VisibleFrom..VisibleTo holds; 0 when none is visible.
+  size_t VisibleCount() const {
+    return VisibleFrom >= 0 && VisibleTo >= VisibleFrom ? size_t(VisibleTo - VisibleFrom + 1) : 0;
+  }
   // Finds VisibleFrom and VisibleTo from the bottom axis' span of the plot rectangle.
   virtual void CalcFirstLastVisibleIndex();
   // Whether the line to the first point beyond the visible range is drawn, so that the
@@ -159,7 +163,7 @@ class TChartSeries {
   // left to right, or right to left when DrawValuesForward says so.
   virtual void PaintValues();
   // PaintValues for the points not marked in hidden (by index - VisibleFrom, one for each visible
-  // point): the shapes a planning found to leave nothing to draw.
+  // point, or none: every point drawn): the shapes a planning found to leave nothing to draw.
   void PaintValuesBut(std::span<const char> hidden);
   // Whether the marks are drawn, and whether they are clipped to the plot box.
   virtual bool MarksVisible() const { return marks_.Visible(); }

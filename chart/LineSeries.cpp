@@ -53,10 +53,8 @@ void TCustomSeries::PaintValues() {
     if (back.X != front.X) SlopeLimit = static_cast<double>(front.Y - back.Y) / (back.X - front.X);
   }
   FindOverpaintedPieces();
-  if (overpainted_.empty() || pointer_.Visible())
-    TChartSeries::PaintValues();
-  else
-    PaintValuesBut(overpainted_);
+  // A visible point symbol is drawn at every point, a piece painted over or not.
+  PaintValuesBut(pointer_.Visible() ? std::span<const char>() : std::span<const char>(overpainted_));
   overpainted_.clear();
   overpaintedRows_.clear();
 }

@@ -6,11 +6,15 @@
 #include <cstring>
 #include <span>
 
-// f(k) for each k whose flag is zero; f may change the flags from k on.
+// f(k) for each k below count whose flag is zero, every k when there are no flags (else there is
+// one for each k); f may change the flags from k on.
 template <class F>
-void ForEachUnmarked(std::span<const char> flags, F f) {
+void ForEachUnmarked(std::span<const char> flags, size_t count, F f) {
+  if (flags.empty()) {
+    for (size_t k = 0; k < count; ++k) f(k);
+    return;
+  }
   const char* marked = flags.data();
-  const size_t count = flags.size();
   for (size_t k = 0; k < count;) {
     if (marked[k] == 0) {
       f(k++);
