@@ -159,6 +159,7 @@ int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colo
   yValues_.InsertValueAt(k, y);
   colors_.insert(colors_.begin() + k, color);
   labels_.insert(labels_.begin() + k, label.isEmpty() ? QString() : label);
+  if (!label.isEmpty()) ++labelled_;
   if (OnAfterAdd) OnAfterAdd(*this, k);
   Repaint();
   return k;
@@ -168,6 +169,7 @@ void TChartSeries::ClearPoints() {
   valuesList_.RemoveAllValues();
   colors_.clear();
   labels_.clear();
+  labelled_ = 0;
   marks_.Positions().Clear();
   if (OnClearValues) OnClearValues(*this);
   Repaint();
@@ -265,8 +267,9 @@ void TChartSeries::MeasureMark(int index, const TNumberSeparators& separators, M
 
 // Asked once for each visible point by the planning and the drawing of the marks: inlined there.
 [[gnu::always_inline]] inline MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators,
-                                                                       MeasuredByValue& byValue, MeasuredText& own) {
-  if (OnGetMarkText || (marks_.Style() == smsLabel && !labels_[size_t(index)].isEmpty())) {
+                                                                       MeasuredByValue& byValue, MeasuredText& own,
+                                                                       bool valuesOnly) {
+  if (!valuesOnly && (OnGetMarkText || (marks_.Style() == smsLabel && !labels_[size_t(index)].isEmpty()))) {
     MeasureMark(index, separators, own);
     return own;
   }
@@ -281,9 +284,10 @@ void TChartSeries::DrawMarks() {
   const TNumberSeparators separators = RegionalSeparators();
   MeasuredByValue byValue;
   MeasuredText own;
+  const bool valuesOnly = MarksShowValuesOnly();
   const auto draw = [&](int i) {
     if (IsNull(i)) return;
-    const MeasuredText& m = MeasuredMark(i, separators, byValue, own);
+    const MeasuredText& m = MeasuredMark(i, separators, byValue, own, valuesOnly);
     if (m.Text.isEmpty()) return;
     TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
     PaintMark(i, m.Text, position);
@@ -311,6 +315,7 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   const TNumberSeparators separators = RegionalSeparators();
   MeasuredByValue byValue;
   MeasuredText own;
+  const bool valuesOnly = MarksShowValuesOnly();
   struct LaidOut {
     TPoint At;  // the point's pixel
     TSeriesMarkPosition Placed;
@@ -330,7 +335,7 @@ void TChartSeries::PlanMarks(CoverageMask& covered) {
   hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
   for (int i = VisibleTo; i >= VisibleFrom; --i) {
     if (IsNull(i)) continue;
-    MeasuredText& m = MeasuredMark(i, separators, byValue, own);
+    MeasuredText& m = MeasuredMark(i, separators, byValue, own, valuesOnly);
     if (m.Text.isEmpty()) continue;
     const TPoint at{CalcXPos(i), CalcYPos(i)};
     const bool shares = movesAcross && &m != &own;

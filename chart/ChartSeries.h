@@ -245,8 +245,12 @@ class TChartSeries {
   // The mark's text of point index and its measures in the canvas' current font. A text that is
   // the value's alone (no label of the point's own, no handler to change it) is made and
   // measured once per value, in byValue; any other is made into own. Not for a null point.
+  // valuesOnly: MarksShowValuesOnly, asked once for all the points.
   MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
-                             MeasuredText& own);
+                             MeasuredText& own, bool valuesOnly);
+  // Whether every mark's text is made from its value alone: no handler changes it and no point has
+  // a label it would show. MeasuredMark then asks nothing else of a point.
+  bool MarksShowValuesOnly() const { return !OnGetMarkText && (marks_.Style() != smsLabel || labelled_ == 0); }
   // Makes the text of point index's mark into m and measures it.
   void MeasureMark(int index, const TNumberSeparators& separators, MeasuredText& m);
   // The computed position of a mark with a box of the size at point index, or at the point's
@@ -274,6 +278,7 @@ class TChartSeries {
   TChartValueLists valuesList_;
   std::vector<TColor> colors_;
   std::vector<QString> labels_;  // a null string for a point without label
+  size_t labelled_ = 0;          // how many points have a label
   std::vector<char> hiddenMarks_;  // by index - VisibleFrom, from PlanMarks; empty: all drawn
   // While a repaint's passes run over the visible points with the axes fixed, each visible
   // point's X and Y pixel, from keptFrom_ on: every value is converted once, not once a pass.

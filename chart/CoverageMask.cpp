@@ -106,12 +106,3 @@ CoverageMask::Table::Table(const CoverageMask& mask)
     for (int x = 1; x <= width_; ++x) here[x] += above[x];
   }
 }
-
-bool CoverageMask::Table::Covers(const TRect& r) const {
-  const int l = std::max(r.Left, 0), t = std::max(r.Top, 0);
-  const int rr = std::min(r.Right, width_), b = std::min(r.Bottom, height_);
-  if (l >= rr || t >= b) return true;
-  const size_t stride = size_t(width_) + 1;
-  auto at = [&](int x, int y) { return uncovered_[size_t(y) * stride + size_t(x)]; };
-  return at(rr, b) - at(l, b) - at(rr, t) + at(l, t) == 0;
-}

@@ -3,6 +3,7 @@
 // set opaquely. A shape whose every pixel is covered leaves nothing of itself in the picture and
 // need not be drawn.
 #include <QImage>
+#include <algorithm>
 #include <QRegion>
 #include <cstdint>
 #include <vector>
@@ -42,7 +43,14 @@ class CoverageMask {
   class Table {
    public:
     explicit Table(const CoverageMask& mask);
-    bool Covers(const TRect& r) const;
+    bool Covers(const TRect& r) const {
+      const int l = std::max(r.Left, 0), t = std::max(r.Top, 0);
+      const int rr = std::min(r.Right, width_), b = std::min(r.Bottom, height_);
+      if (l >= rr || t >= b) return true;
+      const size_t stride = size_t(width_) + 1;
+      auto at = [&](int x, int y) { return uncovered_[size_t(y) * stride + size_t(x)]; };
+      return at(rr, b) - at(l, b) - at(rr, t) + at(l, t) == 0;
+    }
 
    private:
     int width_, height_;

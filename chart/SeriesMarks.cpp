@@ -155,12 +155,6 @@ bool TSeriesMarks::PixelsMoveAcross(const TChartCanvas3D& canvas3D) const {
   return !canvas3D.Is3D() || canvas3D.ZoomScale() == 1.0;
 }
 
-// Every part moves; a part Pixels left empty stays empty, which is all an empty part tells.
-TSeriesMarks::TMarkPixels TSeriesMarks::MovedAcross(const TMarkPixels& pixels, int dx) {
-  auto moved = [dx](const TRect& r) { return TRect{r.Left + dx, r.Top, r.Right + dx, r.Bottom}; };
-  return {moved(pixels.Arrow), moved(pixels.Box), moved(pixels.Text), moved(pixels.Cover)};
-}
-
 // The text as Paint writes it: brush clear, transparent, centred and top-aligned.
 TRect TSeriesMarks::TextBounds(ChartCanvas& canvas, const QString& text) const {
   const TCanvasBrush brush = canvas.Brush();

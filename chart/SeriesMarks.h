@@ -96,7 +96,11 @@ class TSeriesMarks {
   bool PixelsMoveAcross(const TChartCanvas3D& canvas) const;
   // Pixels of a placed position, moved dx across: Pixels at that position moved as far, when
   // PixelsMoveAcross and the canvas is as it was for them.
-  static TMarkPixels MovedAcross(const TMarkPixels& pixels, int dx);
+  // Every part moves; a part Pixels left empty stays empty, which is all an empty part tells.
+  static TMarkPixels MovedAcross(const TMarkPixels& pixels, int dx) {
+    auto moved = [dx](const TRect& r) { return TRect{r.Left + dx, r.Top, r.Right + dx, r.Bottom}; };
+    return {moved(pixels.Arrow), moved(pixels.Box), moved(pixels.Text), moved(pixels.Cover)};
+  }
   // Where Paint's text pixels go relative to the point it writes the first line at, for the
   // canvas' current font: the same for every mark with this text.
   TRect TextBounds(ChartCanvas& canvas, const QString& text) const;
