@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "graph/Unit2.h"
 #include "history/HistoryList.h"
+#include "platform/FontMap.h"
 #include "platform/ErrorBox.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
   FontConfigPreload fonts;  // read while the application connects to the display
   QApplication app(argc, argv);
   fonts.Wait();
+  // The windows' own font is every widget's default too, so that nothing loads a second typeface
+  // for the moments before a widget takes its font (an edit box lays out its empty text in the
+  // default font as it is made); tool tips and message boxes show Japanese in it as well.
+  QApplication::setFont(LayoutFont(kFontPGothic, 12));
   HistoryList history;
   TForm1 form1(history);  // shows itself before the graph window is created
   TForm2 form2(history);  // hidden; its history list is the one the main window appends to
