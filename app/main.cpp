@@ -1,20 +1,19 @@
 #include <QApplication>
 
-#include "app/FontConfigPreload.h"
 #include "app/Unit1.h"
 #include "graph/Unit2.h"
 #include "history/HistoryList.h"
-#include "platform/FontMap.h"
 #include "platform/ErrorBox.h"
+#include "platform/FontConfiguration.h"
+#include "platform/FontMap.h"
 
 int main(int argc, char** argv) {
   // Frames go to the X server through the socket rather than shared memory: a shared-memory frame
   // makes the next paint of the same pixels wait for the server's reply, which the stopwatch's
   // 10 ms ticks would pay on every tick. A user's own setting of the variable is kept.
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-  FontConfigPreload fonts;  // read while the application connects to the display
+  UseProgramFontConfiguration();
   QApplication app(argc, argv);
-  fonts.Wait();
   // The windows' own font is every widget's default too, so that nothing loads a second typeface
   // for the moments before a widget takes its font (an edit box lays out its empty text in the
   // default font as it is made); tool tips and message boxes show Japanese in it as well.

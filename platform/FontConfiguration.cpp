@@ -1,0 +1,38 @@
+#include "platform/FontConfiguration.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <QtGlobal>
+
+namespace {
+
+// The folders and caches of the system's configuration, and the settings its rules give every
+// font (the rules about other fonts' names and substitutes are left out).
+constexpr char kConfiguration[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <dir>/usr/local/share/fonts</dir>
+  <dir prefix="xdg">fonts</dir>
+  <cachedir>/var/cache/fontconfig</cachedir>
+  <cachedir prefix="xdg">fontconfig</cachedir>
+  <match target="font">
+    <edit name="hintstyle" mode="assign"><const>hintslight</const></edit>
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="lcdfilter" mode="assign"><const>lcddefault</const></edit>
+  </match>
+</fontconfig>
+)";
+
+}  // namespace
+
+void UseProgramFontConfiguration() {
+  if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") || qEnvironmentVariableIsSet("FONTCONFIG_PATH")) return;
+  FcConfig* config = FcConfigCreate();
+  if (config == nullptr) return;
+  const bool made = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kConfiguration), FcTrue) &&
+                    FcConfigBuildFonts(config);
+  // The current configuration holds a reference of its own.
+  if (made) FcConfigSetCurrent(config);
+  FcConfigDestroy(config);
+}
