@@ -3,8 +3,8 @@
 // set opaquely. A shape whose every pixel is covered leaves nothing of itself in the picture and
 // need not be drawn.
 #include <QImage>
-#include <algorithm>
 #include <QRegion>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
