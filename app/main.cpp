@@ -5,7 +5,6 @@
 #include "history/HistoryList.h"
 #include "platform/ErrorBox.h"
 #include "platform/FontConfiguration.h"
-#include "platform/FontMap.h"
 
 int main(int argc, char** argv) {
   // Frames go to the X server through the socket rather than shared memory: a shared-memory frame
@@ -14,10 +13,6 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   UseProgramFontConfiguration();
   QApplication app(argc, argv);
-  // The windows' own font is every widget's default too, so that nothing loads a second typeface
-  // for the moments before a widget takes its font (an edit box lays out its empty text in the
-  // default font as it is made); tool tips and message boxes show Japanese in it as well.
-  QApplication::setFont(LayoutFont(kFontPGothic, 12));
   HistoryList history;
   TForm1 form1(history);  // shows itself before the graph window is created
   TForm2 form2(history);  // hidden; its history list is the one the main window appends to
