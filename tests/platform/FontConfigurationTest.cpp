@@ -48,6 +48,26 @@ std::string Rendering(FcConfig* config, const QString& family, int pixelSize) {
   return text;
 }
 
+// The files of the fonts that stand in, in order, for a Japanese text asked for in the family.
+std::string Fallbacks(FcConfig* config, const char* family) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcFontSet* sorted = FcFontSort(config, pattern, FcTrue, nullptr, &result);
+  FcPatternDestroy(pattern);
+  std::string files;
+  for (int k = 0; sorted != nullptr && k < sorted->nfont; ++k) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(sorted->fonts[k], FC_FILE, 0, &file) == FcResultMatch) files += reinterpret_cast<const char*>(file);
+    files += '\n';
+  }
+  if (sorted != nullptr) FcFontSetDestroy(sorted);
+  return files;
+}
+
 }  // namespace
 
 // The program's configuration finds the layout's fonts in the same files and renders them as the
@@ -64,6 +84,24 @@ TEST_F(FontConfigurationTest, RendersTheLayoutFontsAsTheSystemConfigurationDoes)
       const std::string rendering = Rendering(program, FontFamilyFor(layoutName), pixels);
       EXPECT_NE(rendering.find(".ttf"), std::string::npos) << rendering;
       EXPECT_EQ(rendering, Rendering(system, FontFamilyFor(layoutName), pixels));
+    }
+  }
+  FcConfigDestroy(system);
+}
+
+// The desktop's default family, and the fonts that stand in for the characters it lacks, are the
+// system's choice: the error box and the tool tips look as in any other program.
+TEST_F(FontConfigurationTest, ChoosesTheDefaultFamiliesAsTheSystemConfigurationDoes) {
+  FcConfig* system = FcInitLoadConfigAndFonts();
+  ASSERT_NE(system, nullptr);
+  UseProgramFontConfiguration();
+  FcConfig* program = FcConfigGetCurrent();
+  ASSERT_NE(program, before_);
+  for (const char* family : {"Sans Serif", "sans-serif", "serif", "monospace"}) {
+    for (int pixels : {9, 12, 16}) {
+      SCOPED_TRACE(std::string(family) + " " + std::to_string(pixels));
+      EXPECT_EQ(Rendering(program, QString::fromLatin1(family), pixels), Rendering(system, QString::fromLatin1(family), pixels));
+      EXPECT_EQ(Fallbacks(program, family), Fallbacks(system, family));
     }
   }
   FcConfigDestroy(system);
