@@ -22,8 +22,20 @@ class FontConfigurationTest : public ::testing::Test {
   void TearDown() override {
     FcConfigSetCurrent(before_);
     FcConfigDestroy(before_);
+    if (system_ != nullptr) FcConfigDestroy(system_);
+  }
+  // Reads the system's configuration anew into system_ and makes the program's the current one,
+  // program_.
+  void MakeBoth() {
+    system_ = FcInitLoadConfigAndFonts();
+    ASSERT_NE(system_, nullptr);
+    UseProgramFontConfiguration();
+    program_ = FcConfigGetCurrent();
+    ASSERT_NE(program_, before_);
   }
   FcConfig* before_ = nullptr;
+  FcConfig* system_ = nullptr;
+  FcConfig* program_ = nullptr;
 };
 
 // What a configuration gives a font of the family at the pixel size: its file and how it is
@@ -73,38 +85,29 @@ std::string Fallbacks(FcConfig* config, const char* family) {
 // The program's configuration finds the layout's fonts in the same files and renders them as the
 // system's does, at the sizes the windows and the chart use.
 TEST_F(FontConfigurationTest, RendersTheLayoutFontsAsTheSystemConfigurationDoes) {
-  FcConfig* system = FcInitLoadConfigAndFonts();
-  ASSERT_NE(system, nullptr);
-  UseProgramFontConfiguration();
-  FcConfig* program = FcConfigGetCurrent();
-  ASSERT_NE(program, before_);
+  ASSERT_NO_FATAL_FAILURE(MakeBoth());
   for (const QString& layoutName : {kFontGothic, kFontPGothic, kFontPMincho}) {
     for (int pixels : {12, 16, 64}) {
       SCOPED_TRACE(layoutName.toStdString() + " " + std::to_string(pixels));
-      const std::string rendering = Rendering(program, FontFamilyFor(layoutName), pixels);
+      const std::string rendering = Rendering(program_, FontFamilyFor(layoutName), pixels);
       EXPECT_NE(rendering.find(".ttf"), std::string::npos) << rendering;
-      EXPECT_EQ(rendering, Rendering(system, FontFamilyFor(layoutName), pixels));
+      EXPECT_EQ(rendering, Rendering(system_, FontFamilyFor(layoutName), pixels));
     }
   }
-  FcConfigDestroy(system);
 }
 
 // The desktop's default family, and the fonts that stand in for the characters it lacks, are the
 // system's choice: the error box and the tool tips look as in any other program.
 TEST_F(FontConfigurationTest, ChoosesTheDefaultFamiliesAsTheSystemConfigurationDoes) {
-  FcConfig* system = FcInitLoadConfigAndFonts();
-  ASSERT_NE(system, nullptr);
-  UseProgramFontConfiguration();
-  FcConfig* program = FcConfigGetCurrent();
-  ASSERT_NE(program, before_);
+  ASSERT_NO_FATAL_FAILURE(MakeBoth());
   for (const char* family : {"Sans Serif", "sans-serif", "serif", "monospace"}) {
+    SCOPED_TRACE(family);
+    EXPECT_EQ(Fallbacks(program_, family), Fallbacks(system_, family));
     for (int pixels : {9, 12, 16}) {
-      SCOPED_TRACE(std::string(family) + " " + std::to_string(pixels));
-      EXPECT_EQ(Rendering(program, QString::fromLatin1(family), pixels), Rendering(system, QString::fromLatin1(family), pixels));
-      EXPECT_EQ(Fallbacks(program, family), Fallbacks(system, family));
+      SCOPED_TRACE(pixels);
+      EXPECT_EQ(Rendering(program_, QString::fromLatin1(family), pixels), Rendering(system_, QString::fromLatin1(family), pixels));
     }
   }
-  FcConfigDestroy(system);
 }
 
 // A configuration the user names is the one read.
