@@ -3,44 +3,78 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QtGlobal>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
 namespace {
 
-// The folders and caches of the system's configuration, its rules that choose the fonts of the
-// generic families (the desktop's default font, and the fonts that stand in for a character the
-// chosen one lacks), and the settings its rules give every font. Its other rules, about fonts
-// the program does not show, are left out. The rule files are named as the system's
-// configuration names them, in the library's own configuration folder.
-constexpr char kConfiguration[] = R"(<?xml version="1.0"?>
+// The folders and caches of the system's configuration, as its main file lists them.
+constexpr char kHead[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
   <dir>/usr/share/fonts</dir>
   <dir>/usr/local/share/fonts</dir>
   <dir prefix="xdg">fonts</dir>
+  <dir>~/.fonts</dir>
   <cachedir>/var/cache/fontconfig</cachedir>
   <cachedir prefix="xdg">fontconfig</cachedir>
-  <include ignore_missing="yes">conf.d/45-generic.conf</include>
-  <include ignore_missing="yes">conf.d/45-latin.conf</include>
-  <include ignore_missing="yes">conf.d/49-sansserif.conf</include>
-  <include ignore_missing="yes">conf.d/60-generic.conf</include>
-  <include ignore_missing="yes">conf.d/60-latin.conf</include>
-  <include ignore_missing="yes">conf.d/65-nonlatin.conf</include>
-  <match target="font">
-    <edit name="hintstyle" mode="assign"><const>hintslight</const></edit>
-    <edit name="antialias" mode="assign"><bool>true</bool></edit>
-    <edit name="lcdfilter" mode="assign"><const>lcddefault</const></edit>
-  </match>
-</fontconfig>
+  <cachedir>~/.fontconfig</cachedir>
 )";
 
+// The rules that choose the fonts of the generic families (the desktop's default font, and the
+// fonts that stand in for a character the chosen one lacks), and the files that read the user's
+// own rules and the local ones, in between as in the system's configuration.
+constexpr std::array<std::string_view, 8> kNamedRules{"45-generic.conf", "45-latin.conf", "49-sansserif.conf",
+                                                      "50-user.conf",    "51-local.conf", "60-generic.conf",
+                                                      "60-latin.conf",   "65-nonlatin.conf"};
+
+// The number a rule file's name begins with, as the library reads its folder (two digits, and
+// the name ends in ".conf"); -1 for any other name.
+int RuleNumber(std::string_view name) {
+  constexpr std::string_view kSuffix = ".conf";
+  if (name.size() < 2 + kSuffix.size() || !name.ends_with(kSuffix)) return -1;
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (!digit(name[0]) || !digit(name[1])) return -1;
+  return (name[0] - '0') * 10 + (name[1] - '0');
+}
+
 }  // namespace
+
+std::vector<std::string> ProgramFontRules(std::vector<std::string> names) {
+  std::erase_if(names, [](const std::string& name) {
+    // 10 to 19: the rendering an administrator chooses for every font, under whichever names.
+    const int number = RuleNumber(name);
+    return (number < 10 || number > 19) && std::find(kNamedRules.begin(), kNamedRules.end(), name) == kNamedRules.end();
+  });
+  // In the order the library reads the folder in.
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 void UseProgramFontConfiguration() {
   if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") || qEnvironmentVariableIsSet("FONTCONFIG_PATH")) return;
   FcConfig* config = FcConfigCreate();
   if (config == nullptr) return;
-  const bool made = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kConfiguration), FcTrue) &&
-                    FcConfigBuildFonts(config);
+  // The rule files are named as the system's configuration names them, relative to the
+  // library's own configuration folder. A name the text cannot hold fails the parse, and the
+  // system's configuration is read instead.
+  std::vector<std::string> names;
+  if (FcChar8* folder = FcConfigGetFilename(config, reinterpret_cast<const FcChar8*>("conf.d"))) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(reinterpret_cast<const char*>(folder), error))
+      names.push_back(entry.path().filename().string());
+    FcStrFree(folder);
+  }
+  std::string text = kHead;
+  for (const std::string& name : ProgramFontRules(std::move(names)))
+    text += "  <include ignore_missing=\"yes\">conf.d/" + name + "</include>\n";
+  text += "</fontconfig>\n";
+  const bool made =
+      FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(text.c_str()), FcTrue) &&
+      FcConfigBuildFonts(config);
   // The current configuration holds a reference of its own.
   if (made) FcConfigSetCurrent(config);
   FcConfigDestroy(config);

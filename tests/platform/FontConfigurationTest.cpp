@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtGlobal>
 #include <string>
+#include <vector>
 
 #include "platform/FontMap.h"
 
@@ -108,6 +112,74 @@ TEST_F(FontConfigurationTest, ChoosesTheDefaultFamiliesAsTheSystemConfigurationD
       EXPECT_EQ(Rendering(program_, QString::fromLatin1(family), pixels), Rendering(system_, QString::fromLatin1(family), pixels));
     }
   }
+}
+
+// A rule of the user's own applies to the layout's fonts as the system's configuration applies it.
+TEST_F(FontConfigurationTest, FollowsTheUsersOwnRules) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("fontconfig")));
+  QFile rules(home.filePath(QStringLiteral("fontconfig/fonts.conf")));
+  ASSERT_TRUE(rules.open(QIODevice::WriteOnly));
+  rules.write(R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>false</bool></edit>
+    <edit name="hintstyle" mode="assign"><const>hintfull</const></edit>
+  </match>
+</fontconfig>
+)");
+  rules.close();
+  const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
+  const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+  MakeBoth();
+  if (wasSet)
+    qputenv("XDG_CONFIG_HOME", kept);
+  else
+    qunsetenv("XDG_CONFIG_HOME");
+  if (HasFatalFailure()) return;
+  for (const QString& layoutName : {kFontGothic, kFontPGothic, kFontPMincho}) {
+    SCOPED_TRACE(layoutName.toStdString());
+    const std::string rendering = Rendering(program_, FontFamilyFor(layoutName), 16);
+    EXPECT_NE(rendering.find("antialias=False"), std::string::npos) << rendering;
+    EXPECT_EQ(rendering, Rendering(system_, FontFamilyFor(layoutName), 16));
+  }
+}
+
+// Of the system's rule files: the rendering defaults (10 to 19) under any name, the six that
+// choose the generic families and the two that read the user's and the local rules, in the
+// library's order.
+TEST(ProgramFontRules, ReadsTheRenderingDefaultsTheFamiliesAndTheUsersRules) {
+  const std::vector<std::string> folder{"README",
+                                        "65-nonlatin.conf",
+                                        "50-user.conf",
+                                        "10-sub-pixel-rgb.conf",
+                                        "20-unhint-small-vera.conf",
+                                        "30-metric-aliases.conf",
+                                        "40-nonlatin.conf",
+                                        "45-generic.conf",
+                                        "45-latin.conf",
+                                        "49-sansserif.conf",
+                                        "51-local.conf",
+                                        "57-dejavu-sans.conf",
+                                        "60-generic.conf",
+                                        "60-latin.conf",
+                                        "65-fonts-persian.conf",
+                                        "70-no-bitmaps.conf",
+                                        "11-lcdfilter-default.conf",
+                                        "10-hinting-slight.conf",
+                                        "10-hinting-slight.conf.dpkg-old",
+                                        "1-odd.conf",
+                                        "19-last.conf",
+                                        "09-early.conf",
+                                        "90-synthetic.conf"};
+  const std::vector<std::string> expected{"10-hinting-slight.conf", "10-sub-pixel-rgb.conf", "11-lcdfilter-default.conf",
+                                          "19-last.conf",           "45-generic.conf",       "45-latin.conf",
+                                          "49-sansserif.conf",      "50-user.conf",          "51-local.conf",
+                                          "60-generic.conf",        "60-latin.conf",         "65-nonlatin.conf"};
+  EXPECT_EQ(ProgramFontRules(folder), expected);
 }
 
 // A configuration the user names is the one read.
