@@ -62,11 +62,17 @@ void UseProgramFontConfiguration() {
   // library's own configuration folder. A name the text cannot hold fails the parse, and the
   // system's configuration is read instead.
   std::vector<std::string> names;
+  std::error_code error;
   if (FcChar8* folder = FcConfigGetFilename(config, reinterpret_cast<const FcChar8*>("conf.d"))) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(reinterpret_cast<const char*>(folder), error))
-      names.push_back(entry.path().filename().string());
+    for (std::filesystem::directory_iterator it(reinterpret_cast<const char*>(folder), error), end; !error && it != end;
+         it.increment(error))
+      names.push_back(it->path().filename().string());
     FcStrFree(folder);
+  }
+  // A folder that cannot be read whole leaves the system's configuration to be read.
+  if (error) {
+    FcConfigDestroy(config);
+    return;
   }
   std::string text = kHead;
   for (const std::string& name : ProgramFontRules(std::move(names)))
