@@ -11,7 +11,9 @@
 
 namespace {
 
-// The folders and caches of the system's configuration, as its main file lists them.
+// What the system's main file holds besides its rule folder: the font folders, the other
+// spellings of the generic family names, the package manager's unfinished font files left out,
+// and the caches.
 constexpr char kHead[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
@@ -19,6 +21,24 @@ constexpr char kHead[] = R"(<?xml version="1.0"?>
   <dir>/usr/local/share/fonts</dir>
   <dir prefix="xdg">fonts</dir>
   <dir>~/.fonts</dir>
+  <match target="pattern">
+    <test qual="any" name="family"><string>mono</string></test>
+    <edit name="family" mode="assign" binding="same"><string>monospace</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>sans serif</string></test>
+    <edit name="family" mode="assign" binding="same"><string>sans-serif</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>sans</string></test>
+    <edit name="family" mode="assign" binding="same"><string>sans-serif</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>system ui</string></test>
+    <edit name="family" mode="assign" binding="same"><string>system-ui</string></edit>
+  </match>
+  <selectfont><rejectfont><glob>*.dpkg-tmp</glob></rejectfont></selectfont>
+  <selectfont><rejectfont><glob>*.dpkg-new</glob></rejectfont></selectfont>
   <cachedir>/var/cache/fontconfig</cachedir>
   <cachedir prefix="xdg">fontconfig</cachedir>
   <cachedir>~/.fontconfig</cachedir>

@@ -104,7 +104,7 @@ TEST_F(FontConfigurationTest, RendersTheLayoutFontsAsTheSystemConfigurationDoes)
 // system's choice: the error box and the tool tips look as in any other program.
 TEST_F(FontConfigurationTest, ChoosesTheDefaultFamiliesAsTheSystemConfigurationDoes) {
   ASSERT_NO_FATAL_FAILURE(MakeBoth());
-  for (const char* family : {"Sans Serif", "sans-serif", "serif", "monospace"}) {
+  for (const char* family : {"Sans Serif", "sans-serif", "sans", "serif", "monospace", "mono"}) {
     SCOPED_TRACE(family);
     EXPECT_EQ(Fallbacks(program_, family), Fallbacks(system_, family));
     for (int pixels : {9, 12, 16}) {
