@@ -42,6 +42,28 @@ class FontConfigurationTest : public ::testing::Test {
   FcConfig* program_ = nullptr;
 };
 
+// Sets an environment variable for its lifetime and then puts back what was there, or nothing.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const QByteArray& value)
+      : name_(name), kept_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedVariable() {
+    if (wasSet_)
+      qputenv(name_, kept_);
+    else
+      qunsetenv(name_);
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  QByteArray kept_;
+  bool wasSet_;
+};
+
 // What a configuration gives a font of the family at the pixel size: its file and how it is
 // rendered, as one text to compare.
 std::string Rendering(FcConfig* config, const QString& family, int pixelSize) {
@@ -131,14 +153,10 @@ TEST_F(FontConfigurationTest, FollowsTheUsersOwnRules) {
 </fontconfig>
 )");
   rules.close();
-  const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
-  const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-  MakeBoth();
-  if (wasSet)
-    qputenv("XDG_CONFIG_HOME", kept);
-  else
-    qunsetenv("XDG_CONFIG_HOME");
+  {
+    const ScopedVariable configHome("XDG_CONFIG_HOME", home.path().toUtf8());
+    MakeBoth();
+  }
   if (HasFatalFailure()) return;
   for (const QString& layoutName : {kFontGothic, kFontPGothic, kFontPMincho}) {
     SCOPED_TRACE(layoutName.toStdString());
@@ -186,14 +204,8 @@ TEST(ProgramFontRules, ReadsTheRenderingDefaultsTheFamiliesAndTheUsersRules) {
 TEST_F(FontConfigurationTest, LeavesAConfigurationTheUserNames) {
   for (const char* variable : {"FONTCONFIG_FILE", "FONTCONFIG_PATH"}) {
     SCOPED_TRACE(variable);
-    const QByteArray kept = qgetenv(variable);
-    const bool wasSet = qEnvironmentVariableIsSet(variable);
-    qputenv(variable, "/etc/fonts/fonts.conf");
+    const ScopedVariable named(variable, "/etc/fonts/fonts.conf");
     UseProgramFontConfiguration();
     EXPECT_EQ(FcConfigGetCurrent(), before_);
-    if (wasSet)
-      qputenv(variable, kept);
-    else
-      qunsetenv(variable);
   }
 }
