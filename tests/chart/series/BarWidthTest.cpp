@@ -30,6 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidthCase{400, 0, 1, 70, true, 0},     // no points
         WidthCase{100, 200, 1, 70, true, 0},   // more points than pixels: room 0
         WidthCase{3, 2, 1, 70, true, 2},       // room 1: 0.7 rounds to 1, made even
+        WidthCase{30, 1, 1, 70, true, 10},     // room 15: exactly 10.5 -> 10, even, kept
         WidthCase{400, 7, 2, 70, true, 18},    // two series side by side: 35 div 2 = 17 -> 18
         WidthCase{400, 7, 1, 70, false, 40},   // room 57 without side margins, 39.9 -> 40
         WidthCase{400, 7, 1, 100, true, 50},
