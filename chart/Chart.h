@@ -110,6 +110,7 @@ class TCustomChart : public TCustomAxisPanel {
   bool snapshotTaken_ = false;
   bool zoomedState_ = false;
   bool cancelMouse_ = false;
+  int wheelRemainder_ = 0;  // wheel units short of a whole notch, in the direction last turned
 };
 
 class TChart : public TCustomChart {

@@ -287,13 +287,20 @@ void TCustomChart::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TCustomChart::wheelEvent(QWheelEvent* event) {
-  // One step per notch (120 units) in either direction.
-  const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
-  for (int i = 0; i < std::abs(notches); ++i) WheelStep(notches < 0);
+  // One step per notch (120 units) in either direction. Fine wheels and touch pads send parts of
+  // a notch, which add up; a turn the other way starts from nothing, rather than first undoing
+  // what is left over from the turn before.
+  const int delta = event->angleDelta().y();
+  if ((delta < 0 && wheelRemainder_ > 0) || (delta > 0 && wheelRemainder_ < 0)) wheelRemainder_ = 0;
+  const qint64 total = qint64{wheelRemainder_} + delta;
+  const qint64 notches = total / QWheelEvent::DefaultDeltasPerStep;
+  wheelRemainder_ = static_cast<int>(total - notches * QWheelEvent::DefaultDeltasPerStep);
+  for (qint64 i = 0; i < std::abs(notches); ++i) WheelStep(notches < 0);
   event->accept();
 }
 
 void TCustomChart::leaveEvent(QEvent* event) {
   TCustomAxisPanel::leaveEvent(event);
+  wheelRemainder_ = 0;  // a part of a notch does not wait for the pointer's return
   MouseLeave();
 }

@@ -321,6 +321,20 @@ TEST(ChartWheel, StepsScrollTheVerticalScalesByThreePercent) {
   EXPECT_FALSE(m.chart.SnapshotTaken());  // the wheel saves no scales
 }
 
+// A fine wheel's parts of a notch add up to whole steps, either way.
+TEST(ChartWheel, PartsOfANotchAddUpToSteps) {
+  MouseChart m;
+  Wheel(m.chart, -40);
+  Wheel(m.chart, -40);
+  EXPECT_DOUBLE_EQ(m.Left().Minimum(), 0);
+  Wheel(m.chart, -40);
+  EXPECT_DOUBLE_EQ(m.Left().Minimum(), 3);
+  for (int i = 0; i < 3; ++i) Wheel(m.chart, 30);
+  EXPECT_DOUBLE_EQ(m.Left().Minimum(), 3);
+  Wheel(m.chart, 30);
+  EXPECT_NEAR(m.Left().Minimum(), 0, 1e-9);
+}
+
 TEST(ChartRubberBand, DrawnNotXorOverTheChartAndGoneAfterRelease) {
   MouseChart m;
   m.chart.show();
