@@ -14,16 +14,28 @@ TAlignedEdit::TAlignedEdit(QWidget* parent) : QLineEdit(parent) {
 void TAlignedEdit::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   // Delete edits the text like the cursor keys; it is not a typed character.
-  if (OnKeyPress && text.size() == 1 && event->key() != Qt::Key_Delete) {
-    QChar key = text[0];
+  if (!OnKeyPress || text.isEmpty() || event->key() == Qt::Key_Delete) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // Every character of the key's text goes through the handler and is in the box before the next
+  // one is offered, as if they were typed one by one; a character outside the basic plane is
+  // offered as its two halves. A single character let through unchanged keeps the box's own
+  // handling of the key.
+  for (QChar c : text) {
+    QChar key = c;
     RunHandler([&] { OnKeyPress(key); });
-    if (key != text[0]) {
-      if (!key.isNull()) insert(QString(key));
-      event->accept();
+    if (text.size() == 1 && key == c) {
+      QLineEdit::keyPressEvent(event);
       return;
     }
+    if (key == QChar(u'\b')) {
+      backspace();
+    } else if (!key.isNull()) {
+      insert(QString(key));
+    }
   }
-  QLineEdit::keyPressEvent(event);
+  event->accept();
 }
 
 void TAlignedEdit::inputMethodEvent(QInputMethodEvent* event) {

@@ -43,6 +43,17 @@ TEST_F(AnswerEntry, TypedTextKeepsOnlyTheAdmittedCharacters) {
   EXPECT_TRUE(form->Edit30->alignment() & Qt::AlignRight);
 }
 
+// Keys whose text is more than one UTF-16 unit: a character outside the basic plane, several
+// characters at once.
+TEST_F(AnswerEntry, EveryCharacterOfAKeysTextIsFiltered) {
+  form->Edit30->setFocus();
+  for (const QString& text : {u"1𝟐"_qs, u"x-"_qs, u"２a"_qs}) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(form->Edit30, &key);
+  }
+  EXPECT_EQ(form->Edit30->text(), QStringLiteral("12a"));
+}
+
 struct EnterCase {
   const char* name;
   bool untilCorrect;
