@@ -1,11 +1,16 @@
 #include "history/HistoryList.h"
 
+#include <unistd.h>
+
+#include <QFile>
 #include <utility>
 
 #include "history/DurableFileWriter.h"
 #include "history/FileErrors.h"
 #include "history/HistoryLock.h"
 #include "history/HistoryText.h"
+#include "history/LockedHistoryFile.h"
+#include "history/SystemErrorText.h"
 
 namespace {
 
@@ -16,6 +21,8 @@ bool SameFirstLines(const HistoryLines& a, const HistoryLines& b, qsizetype coun
   }
   return true;
 }
+
+bool MayWrite(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
 
 }  // namespace
 
@@ -35,6 +42,11 @@ void HistoryList::Load() {
 void HistoryList::AppendAndSave(QByteArrayView line) {
   lines_.append(line);
   const QString target = ResolvedTargetPath(path_);
+  // A folder that refuses the lock file and the temporary file, around a file that may be written.
+  if (const int refusal = FolderRefusal(target); refusal != 0 && MayWrite(target)) {
+    AppendInPlace(target, refusal);
+    return;
+  }
   const HistoryLock lock(target, path_);
   HistoryFileContent file = ReadHistoryFile(path_);
   if (!file.ErrorText.isEmpty()) throw FileCreateError(path_, file.ErrorText);
@@ -55,4 +67,22 @@ void HistoryList::AppendAndSave(QByteArrayView line) {
   // The file now holds the whole list, even if its directory entry is not yet safely on disk.
   known_ = lines_.size();
   SyncTargetDirectory(path_, path_);
+}
+
+void HistoryList::AppendInPlace(const QString& target, int folderRefusal) {
+  LockedHistoryFile file(target, path_);
+  const QByteArray current = file.ReadAll();
+  // Lines after a zero byte would be out of the reading's sight; putting them before it means
+  // rewriting the file, which needs the folder.
+  if (!IgnoredTail(current).isEmpty()) throw FileCreateError(path_, SystemErrorText(folderRefusal));
+  // Whatever the file holds now stays as it is, the drills other copies saved meanwhile too; this
+  // copy's unsaved lines follow it, on a line of their own.
+  HistoryLines unsaved;
+  for (qsizetype i = known_; i < lines_.size(); ++i) unsaved.append(lines_.at(i));
+  QByteArray added;
+  if (!current.isEmpty() && !current.endsWith('\r') && !current.endsWith('\n')) added = "\r\n";
+  added += JoinHistoryText(unsaved);
+  file.Append(added);
+  lines_ = SplitHistoryText(current + added);
+  known_ = lines_.size();
 }

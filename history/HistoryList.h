@@ -19,8 +19,10 @@ class HistoryList {
 
   // Appends a finished drill's line and saves: under the lock, re-reads the file, keeps the lines
   // other running copies appended since this copy last read or wrote it, then writes the whole
-  // list durably. On failure throws FileCreateError; the file is unchanged and the line stays in
-  // the list, to be written by the next save.
+  // list durably. When the folder admits no lock file and no temporary file but the file may be
+  // written, the unsaved lines are added at the file's end in place instead, under a lock on the
+  // file. On failure throws FileCreateError; the file is unchanged and the line stays in the list,
+  // to be written by the next save.
   void AppendAndSave(QByteArrayView line);
 
   // The lines and views of them are valid until the next Load or AppendAndSave.
@@ -30,6 +32,9 @@ class HistoryList {
   const QString& Path() const { return path_; }
 
  private:
+  // The save in place; folderRefusal is the folder's error number, the reason when it fails.
+  void AppendInPlace(const QString& target, int folderRefusal);
+
   QString path_;
   HistoryLines lines_;   // what is on disk as far as this copy knows, then the unsaved lines
   qsizetype known_ = 0;  // how many leading lines of lines_ this copy last read or wrote

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -32,28 +31,31 @@ bool IsAbandoned(const QLockFile& lock) {
   return modified.isValid() && modified.msecsTo(QDateTime::currentDateTime()) > kAbandonedAfterMs;
 }
 
-// Tries until the deadline with short pauses: another copy's save takes milliseconds, and
-// QLockFile's own wait would first sleep 100 ms and then twice as long each time.
-bool LockWithin(QLockFile& lock, int waitMs) {
-  const QDeadlineTimer deadline(waitMs);
-  unsigned long pauseMs = 1;
+// Tries with short pauses: QLockFile's own wait would first sleep 100 ms and then twice as long
+// each time.
+bool Lock(QLockFile& lock) {
+  LockTries tries;
   while (!lock.tryLock(0)) {
-    if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
+    if (lock.error() != QLockFile::LockFailedError || tries.Expired()) return false;
     if (IsAbandoned(lock) && lock.removeStaleLockFile()) continue;
-    QThread::msleep(std::min<unsigned long>(pauseMs, deadline.remainingTime() + 1));
-    pauseMs = std::min(pauseMs * 2, kLongestPauseMs);
+    tries.Pause();
   }
   return true;
 }
 
-// The errno behind a lock file that could not be created for lack of rights.
-int PermissionErrno(const QString& lockPath, int errnum) {
-  if (errnum != 0) return errnum;
-  const QByteArray directory = QFile::encodeName(QFileInfo(lockPath).absolutePath());
-  return ::access(directory.constData(), W_OK | X_OK) != 0 ? errno : EACCES;
+}  // namespace
+
+int FolderRefusal(const QString& path) {
+  const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+  return ::access(folder.constData(), W_OK | X_OK) != 0 ? errno : 0;
 }
 
-}  // namespace
+LockTries::LockTries() : deadline_(kLockWaitMs) {}
+
+void LockTries::Pause() {
+  QThread::msleep(std::min<unsigned long>(pauseMs_, deadline_.remainingTime() + 1));
+  pauseMs_ = std::min(pauseMs_ * 2, kLongestPauseMs);
+}
 
 HistoryLock::HistoryLock(const QString& targetPath, const QString& errorPath)
     : lock_(targetPath + QStringLiteral(".lock")) {
@@ -61,12 +63,14 @@ HistoryLock::HistoryLock(const QString& targetPath, const QString& errorPath)
   // never because of its age.
   lock_.setStaleLockTime(0);
   errno = 0;
-  if (LockWithin(lock_, kLockWaitMs)) return;
+  if (Lock(lock_)) return;
   int errnum = errno;
   if (lock_.error() == QLockFile::LockFailedError) {
     errnum = EBUSY;  // another running copy holds the lock
-  } else if (lock_.error() == QLockFile::PermissionError) {
-    errnum = PermissionErrno(lock_.fileName(), errnum);
+  } else if (lock_.error() == QLockFile::PermissionError && errnum == 0) {
+    // The lock file could not be made for lack of rights: the folder tells which.
+    errnum = FolderRefusal(lock_.fileName());
+    if (errnum == 0) errnum = EACCES;
   }
   throw FileCreateError(errorPath, SystemErrorText(errnum != 0 ? errnum : EIO));
 }

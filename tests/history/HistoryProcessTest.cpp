@@ -1,8 +1,11 @@
 // Saves in child processes: injected system-call failures, kills at random moments, and several
 // running copies on one file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -95,6 +98,37 @@ INSTANTIATE_TEST_SUITE_P(
         InjectionCase{"ReadAtStartUp", {"-P", "%H", "-e", "trace=read", "-e", "inject=read:error=EIO:when=1"},
                       kOpenFormat, "Input/output error"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A writable HIST.DAT in a folder that refuses new files, saved by a user to whom file
+// permissions apply: the drills are added to the file in place (it keeps its inode), with no lock
+// or temporary file beside it. Root runs the child without the capabilities that bypass file
+// permissions, dropped from the bounding set an exec as root takes its capabilities from.
+TEST(HistoryInPlace, AFolderRefusingNewFilesStillGetsTheDrills) {
+  ScratchDir dir;
+  WriteBytes(dir.HistoryPath(), kOld);
+  const QByteArray path = QFile::encodeName(dir.HistoryPath());
+  struct stat before {};
+  ASSERT_EQ(::stat(path.constData(), &before), 0);
+  QString program = QStringLiteral(HISTORY_SAVER);
+  QStringList arguments = SaverArguments(dir, QStringLiteral("T"), 2);
+  if (::geteuid() == 0) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    ASSERT_FALSE(setpriv.isEmpty()) << "setpriv is needed to save without the capabilities";
+    const QString dropped = QStringLiteral("-dac_override,-dac_read_search");
+    arguments = QStringList{QStringLiteral("--inh-caps=") + dropped, QStringLiteral("--bounding-set=") + dropped,
+                            program} + arguments;
+    program = setpriv;
+  }
+  dir.SetReadOnly();
+  const ChildResult result = RunChild(program, arguments);
+  dir.SetWritable();
+  EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+  EXPECT_EQ(ReadBytes(dir.HistoryPath()), kOld + "T 0\r\nT 1\r\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(path.constData(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("HIST.DAT")});
+}
 
 // The lines a child with the given tag saved, checked to be its drills 0, 1, 2, ... in order.
 ::testing::AssertionResult AreDrillsInOrder(const QList<QByteArray>& lines, const QByteArray& tag) {
