@@ -3,12 +3,25 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 
 #include "platform/ErrorBox.h"
 
 TAlignedEdit::TAlignedEdit(QWidget* parent) : QLineEdit(parent) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setInputMethodHints(Qt::ImhPreferNumbers);
+  // No frame of the style's: the sunken border is drawn over the edge, and the text keeps the
+  // place it had inside the style's one-pixel frame.
+  setFrame(false);
+  setContentsMargins(1, 1, 1, 1);
+}
+
+void TAlignedEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  // The panel a sunken frame of two pixels draws, as the log's.
+  QPainter painter(this);
+  qDrawShadePanel(&painter, rect(), palette(), true, 2);
 }
 
 void TAlignedEdit::keyPressEvent(QKeyEvent* event) {

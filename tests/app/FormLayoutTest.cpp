@@ -122,6 +122,19 @@ TEST_F(FormLayout, FocusGoesThroughTheSixControlsInOrder) {
     EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
 }
 
+// Two pixels of sunken border on each side, as the log has.
+TEST_F(FormLayout, AnswerBoxHasTheSunkenBorderOfTheLog) {
+  const QImage box = form->Edit30->grab().toImage();
+  const QImage log = form->ListBox1->grab().toImage();
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(box.pixel(i, 30), log.pixel(i, 30)) << i;
+    EXPECT_EQ(box.pixel(40, i), log.pixel(40, i)) << i;
+    EXPECT_EQ(box.pixel(box.width() - 1 - i, 30), log.pixel(log.width() - 1 - i, 30)) << i;
+    EXPECT_EQ(box.pixel(40, box.height() - 1 - i), log.pixel(40, log.height() - 1 - i)) << i;
+  }
+  EXPECT_NE(box.pixel(0, 30), box.pixel(box.width() - 1, 30));  // shaded, not flat
+}
+
 TEST_F(FormLayout, LogShowsNineLinesOfSixteenPixels) {
   for (int i = 0; i < 20; ++i) form->ListBox1->InsertLine(0, "  1:  2 \x81\x7B 13 =  15  OK  \x81\x40   00:01.000");
   QApplication::processEvents();
