@@ -181,7 +181,15 @@ void TForm1::FormCreate() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
   show();
+  FocusStart();
+}
+
+void TForm1::FocusStart() {
   Button1->setFocus(Qt::OtherFocusReason);
+  // The focused control shows its focus mark, which the style otherwise keeps for focus moved by
+  // the keyboard.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  Button1->update();
 }
 
 void TForm1::RunOnceDrawn(std::function<void()> work) {
@@ -269,7 +277,7 @@ void TForm1::Button1Click() {
   Edit4->clear();
   // A failed save is shown; the drill still ends with the focus on Start.
   RunHandler([this] { StoreSummary(); });
-  Button1->setFocus(Qt::OtherFocusReason);
+  FocusStart();
 }
 
 bool TForm1::WaitForAnswer() {
@@ -309,10 +317,11 @@ void TForm1::Button2Click() {
 void TForm1::Button3Click() {
   RunStartupWork();
   if (Form2 != nullptr) Form2->ShowModal();
-  Button1->setFocus(Qt::OtherFocusReason);
+  activateWindow();  // the keyboard comes back to this window, where no window manager sends it
+  FocusStart();
 }
 
-void TForm1::CheckBox1Click() { Button1->setFocus(Qt::OtherFocusReason); }
+void TForm1::CheckBox1Click() { FocusStart(); }
 
 void TForm1::Edit3KeyPress(QChar& key) {
   // Full-width digits and the full-width full stop, as a Japanese input method gives them,

@@ -73,6 +73,8 @@ class TForm1 : public QWidget {
   // Builds the summary line of the finished drill, puts it into the log and the history.
   void StoreSummary();
   void SetLabel1(const QByteArray& text);
+  // Gives the keyboard focus to the Start button, its focus mark shown.
+  void FocusStart();
   // Runs the start-up work if it has not run yet.
   void RunStartupWork();
 

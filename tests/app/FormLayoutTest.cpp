@@ -135,6 +135,30 @@ TEST_F(FormLayout, AnswerBoxHasTheSunkenBorderOfTheLog) {
   EXPECT_NE(box.pixel(0, 30), box.pixel(box.width() - 1, 30));  // shaded, not flat
 }
 
+// Where the program puts the focus on Start (at start-up, after the check box), the button shows
+// it; Enter there starts no drill.
+TEST_F(FormLayout, StartShowsTheFocusTheProgramGivesIt) {
+  ASSERT_EQ(QApplication::focusWidget(), form->Button1);
+  const QImage marked = form->Button1->grab().toImage();
+  form->ListBox1->setFocus(Qt::MouseFocusReason);
+  EXPECT_NE(form->Button1->grab().toImage(), marked);
+  QTest::mouseClick(form->CheckBox1, Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), form->Button1);
+  EXPECT_EQ(form->Button1->grab().toImage(), marked.copy());
+
+  bool started = false;
+  QTimer watch;
+  watch.setSingleShot(true);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    started = form->DrillRunning();
+    if (started) form->Button2->click();
+  });
+  watch.start(0);
+  QTest::keyClick(form->Button1, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_FALSE(started);
+}
+
 TEST_F(FormLayout, LogShowsNineLinesOfSixteenPixels) {
   for (int i = 0; i < 20; ++i) form->ListBox1->InsertLine(0, "  1:  2 \x81\x7B 13 =  15  OK  \x81\x40   00:01.000");
   QApplication::processEvents();
