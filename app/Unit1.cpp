@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 
 #include "drill/DrillText.h"
@@ -13,6 +12,7 @@
 #include "history/SummaryLine.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"
+#include "platform/DesktopCentre.h"
 #include "platform/ErrorBox.h"
 #include "platform/FontMap.h"
 #include "platform/Format.h"
@@ -178,8 +178,7 @@ void TForm1::CreateControls() {
 void TForm1::FormCreate() {
   SetLabel1("00:00.");
   Label6->setText(QStringLiteral("000"));
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  move(DesktopCentre(size()));
   show();
   FocusStart();
 }

@@ -1,7 +1,5 @@
 #include "graph/Unit2.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "chart/ResultGraphChart.h"
@@ -9,6 +7,7 @@
 #include "graph/DrillResult.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"
+#include "platform/DesktopCentre.h"
 #include "platform/ErrorBox.h"
 #include "platform/FontMap.h"
 #include "platform/IntegerText.h"
@@ -38,8 +37,7 @@ TForm2::TForm2(HistoryList& history, QWidget* parent)
   Button1->setGeometry(608, 8, 75, 25);
   connect(Button1, &QPushButton::clicked, this, [this] { RunHandler([this] { Button1Click(); }); });
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  move(DesktopCentre(size()));
 }
 
 void TForm2::FormCreate() { ListBox1.Load(); }

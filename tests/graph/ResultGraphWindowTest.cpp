@@ -66,7 +66,7 @@ TEST_F(ResultGraphWindow, IsAFixedCentredDialogWithTheChartAndTheCloseButton) {
   EXPECT_EQ(form->Button1->geometry(), QRect(608, 8, 75, 25));
   EXPECT_EQ(form->Button1->text(), QStringLiteral("閉じる"));
   const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_EQ(form->pos(), desktop.center() - QPoint(688 / 2, 446 / 2));
+  EXPECT_EQ(form->pos(), desktop.topLeft() + QPoint((desktop.width() - 688) / 2, (desktop.height() - 446) / 2));
   EXPECT_FALSE(form->isVisible());
   ASSERT_EQ(form->Chart1->SeriesCount(), 2);
   EXPECT_EQ(form->Chart1->Series(0), form->Series1);
