@@ -8,7 +8,7 @@ start_program() {
   PID=$!
   WID=""
   for _ in $(seq 1 100); do
-    WID=$(xdotool search --pid "$PID" --name 'ピクトラ$' 2>/dev/null | head -1 || true)
+    WID=$(xdotool search --all --pid "$PID" --name 'ピクトラ$' 2>/dev/null | head -1 || true)
     [ -n "$WID" ] && break
     sleep 0.1
   done
