@@ -1,8 +1,11 @@
 #include "records/SqliteDatabase.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
 
 #include "history/SystemErrorText.h"
 #include "records/RecordsError.h"
@@ -33,11 +36,24 @@ QString SqliteCauseText(int code, int systemErrno) {
   }
 }
 
+namespace {
+
+// The system's error behind a file that could not be opened. A file that could not be made
+// leaves the error of a later look-up; the directory's own says why.
+int OpenErrno(const QString& path, SqliteDatabase::Access access, int systemErrno) {
+  if (access != SqliteDatabase::Access::Write || (systemErrno != 0 && systemErrno != ENOENT) || QFileInfo::exists(path))
+    return systemErrno;
+  const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
+  return ::access(directory.constData(), W_OK | X_OK) != 0 ? errno : systemErrno;
+}
+
+}  // namespace
+
 SqliteDatabase::SqliteDatabase(const QString& path, Access access, int busyMs) {
   const int flags = access == Access::Write ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
   const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
-    const QString cause = SqliteCauseText(rc, db_ != nullptr ? sqlite3_system_errno(db_) : 0);
+    const QString cause = SqliteCauseText(rc, OpenErrno(path, access, db_ != nullptr ? sqlite3_system_errno(db_) : 0));
     sqlite3_close(db_);
     db_ = nullptr;
     throw RecordsFailure{cause};
