@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int kFontPixels = 12;
-constexpr int kTrendHeight = 210;
+constexpr int kTrendHeight = 180;
 
 QLabel* Heading(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
