@@ -1,9 +1,9 @@
 // pikutora-export [DATABASE] [-o OUT.csv]: writes the answer records (ANSWERS.DB in the current
 // directory by default) as CSV to a file, or to the standard output.
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <optional>
 
 #include "history/DurableFileWriter.h"
 #include "history/HistoryFile.h"
@@ -15,73 +15,42 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-const char kUsage[] =
-    "usage: pikutora-export [DATABASE] [-o OUT.csv]\n"
-    "Writes the answer records of DATABASE (ANSWERS.DB in the current directory by default) as CSV\n"
-    "(UTF-8, header row) to OUT.csv, or to the standard output without -o.\n";
 
 void Print(const QString& text) { std::fputs(("pikutora-export: " + text + '\n').toLocal8Bit().constData(), stderr); }
 
-struct Arguments {
-  QString database = RecordsPathBeside(HistoryFilePath());
-  QString output;  // empty: the standard output
-  bool help = false;
-};
-
-// The arguments, or nothing with the problem in words.
-std::optional<Arguments> Parse(const QStringList& args, QString& problem) {
-  Arguments parsed;
-  bool haveDatabase = false;
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    const QString& a = args[i];
-    if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-      parsed.help = true;
-    } else if (a == QLatin1String("-o")) {
-      if (++i == args.size()) {
-        problem = QStringLiteral("-o needs a file name");
-        return std::nullopt;
-      }
-      parsed.output = args[i];
-    } else if (a.startsWith(QLatin1String("-o"))) {
-      parsed.output = a.mid(2);
-    } else if (a.startsWith('-')) {
-      problem = QStringLiteral("unknown option %1").arg(a);
-      return std::nullopt;
-    } else if (haveDatabase) {
-      problem = QStringLiteral("more than one database given");
-      return std::nullopt;
-    } else {
-      parsed.database = a;
-      haveDatabase = true;
-    }
+void WriteCsv(const QString& database, const QString& output) {
+  if (!QFileInfo::exists(database)) throw AppError(QStringLiteral("%1: no such file").arg(database));
+  const QByteArray csv = RecordsCsv(database);
+  if (output.isEmpty() || output == QLatin1String("-")) {
+    if (std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout) != size_t(csv.size()) || std::fflush(stdout) != 0)
+      throw AppError(QStringLiteral("cannot write to the standard output"));
+  } else {
+    ReplaceFileContent(output, csv, QFileInfo(output).absoluteFilePath());
   }
-  return parsed;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QString problem;
-  const std::optional<Arguments> args = Parse(app.arguments(), problem);
-  if (!args) {
-    Print(problem);
-    std::fputs(kUsage, stderr);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Writes the answer records as CSV (UTF-8, a header row, one row per answer), to OUT.csv or to the standard "
+      "output."));
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("DATABASE"), QStringLiteral("the records (default: ANSWERS.DB in the current directory)"),
+                               QStringLiteral("[DATABASE]"));
+  const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("the CSV file to write"), QStringLiteral("OUT.csv"));
+  parser.addOption(output);
+  if (!parser.parse(app.arguments()) || parser.positionalArguments().size() > 1) {
+    Print(parser.errorText().isEmpty() ? QStringLiteral("more than one database given") : parser.errorText());
+    std::fputs("usage: pikutora-export [DATABASE] [-o OUT.csv]  (--help for more)\n", stderr);
     return kExitUsage;
   }
-  if (args->help) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
+  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   try {
-    if (!QFileInfo::exists(args->database)) throw AppError(QStringLiteral("%1: no such file").arg(args->database));
-    const QByteArray csv = RecordsCsv(args->database);
-    if (args->output.isEmpty() || args->output == QLatin1String("-")) {
-      if (std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout) != size_t(csv.size()) || std::fflush(stdout) != 0)
-        throw AppError(QStringLiteral("cannot write to the standard output"));
-    } else {
-      ReplaceFileContent(args->output, csv, QFileInfo(args->output).absoluteFilePath());
-    }
+    const QStringList positional = parser.positionalArguments();
+    WriteCsv(positional.isEmpty() ? RecordsPathBeside(HistoryFilePath()) : positional[0], parser.value(output));
   } catch (const AppError& e) {
     Print(e.Message());
     return kExitFailure;

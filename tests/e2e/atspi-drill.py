@@ -10,22 +10,16 @@ answer with xdotool and waits for the log line. Afterwards HIST.DAT must hold th
 a new one with rate 100. Exits 77 (skipped) when the accessibility bus cannot be started at all.
 """
 import os
-import shutil
-import tempfile
 import time
 
-from atspi_session import Failure, Processes, act, answer_of, find, has_state, hold_display, main, press, \
-    start_buses, start_program, text_of, wait_for
+from atspi_session import Failure, act, answer_of, find, has_state, main, press, quit_program, session, start_program, \
+    text_of, wait_for
 
 OLD_LINE = "所要時間 01:02.003　正答率 50%  2006/02/13 09:10:32".encode("cp932")
 
 
 def run(binary):
-    hold_display()
-    procs = Processes()
-    work = tempfile.mkdtemp()
-    try:
-        start_buses(procs)
+    with session() as (procs, work):
         import pyatspi
 
         hist = os.path.join(work, "HIST.DAT")
@@ -39,7 +33,6 @@ def run(binary):
         log = find(app, pyatspi.ROLE_LIST, name="結果")
         start = find(app, pyatspi.ROLE_PUSH_BUTTON, name="開始")
         until_correct = find(app, pyatspi.ROLE_CHECK_BOX, name="正解する迄")
-        quit_button = find(app, pyatspi.ROLE_PUSH_BUTTON, name="終了")
 
         act(until_correct, "Toggle")
         wait_for("the until-correct box to be checked", lambda: has_state(until_correct, pyatspi.STATE_CHECKED))
@@ -89,16 +82,9 @@ def run(binary):
         if any(a.name for a in (left, operator, right)):
             raise Failure("the problem boxes are not empty after the drill")
 
-        act(quit_button, "Press")
-        try:
-            program.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            raise Failure("Quit did not end the program")
+        quit_program(app, program)
         print(f"PASS: 100 problems in {drill_seconds:.1f} s")
         return 0
-    finally:
-        procs.end_all()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -14,22 +14,15 @@ accessibility bus cannot be started at all.
 import csv
 import io
 import os
-import shutil
 import subprocess
-import tempfile
 
-from atspi_session import Failure, Processes, act, answer_of, find, hold_display, main, press, start_buses, \
-    start_program, wait_for
+from atspi_session import Failure, act, answer_of, find, main, press, quit_program, session, start_program, wait_for
 
 WRONG = 5
 
 
 def run(binary, exporter):
-    hold_display()
-    procs = Processes()
-    work = tempfile.mkdtemp()
-    try:
-        start_buses(procs)
+    with session() as (procs, work):
         import pyatspi
 
         program, app, window = start_program(procs, binary, work)
@@ -90,16 +83,9 @@ def run(binary, exporter):
             if f.read().count(b"\r\n") != 1:
                 raise Failure("the review changed HIST.DAT")
 
-        act(find(app, pyatspi.ROLE_PUSH_BUTTON, name="終了"), "Press")
-        try:
-            program.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            raise Failure("Quit did not end the program")
+        quit_program(app, program)
         print("PASS: drill, review window, review")
         return 0
-    finally:
-        procs.end_all()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -2,12 +2,14 @@
 accessibility bus, the program started with Qt's accessibility bridge, and small helpers to find
 controls, act on them and wait for changes. Imported by the accessibility end-to-end tests.
 """
+import contextlib
 import ctypes
 import os
 import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77
@@ -146,6 +148,32 @@ def hold_display():
     libx11.XOpenDisplay.restype = ctypes.c_void_p
     if not libx11.XOpenDisplay(None):
         raise Failure(f"the X display {os.environ['DISPLAY']} does not answer")
+
+
+@contextlib.contextmanager
+def session():
+    """Holds the display and starts the buses; gives the processes to start and a scratch
+    directory, both ended and removed afterwards."""
+    hold_display()
+    procs = Processes()
+    work = tempfile.mkdtemp()
+    try:
+        start_buses(procs)
+        yield procs, work
+    finally:
+        procs.end_all()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def quit_program(app, program):
+    """Presses Quit and waits for the program to end."""
+    import pyatspi
+
+    act(find(app, pyatspi.ROLE_PUSH_BUTTON, name="終了"), "Press")
+    try:
+        program.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        raise Failure("Quit did not end the program")
 
 
 def start_program(procs, binary, work):
