@@ -5,10 +5,12 @@
 #include <QDateTime>
 #include <QFile>
 #include <QPixmap>
+#include <QShortcut>
 #include <QTimer>
 
 #include "drill/DrillText.h"
 #include "drill/Problem.h"
+#include "drill/RandomDrill.h"
 #include "history/SummaryLine.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"
@@ -19,6 +21,9 @@
 #include "platform/IntegerText.h"
 #include "platform/JpegImage.h"
 #include "platform/TickClock.h"
+#include "review/ReviewQueue.h"
+#include "review/ReviewText.h"
+#include "review/ReviewWindow.h"
 
 namespace {
 
@@ -173,6 +178,13 @@ void TForm1::CreateControls() {
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunHandler([this] { CheckBox1Click(); }); });
   connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
   connect(Timer2, &QTimer::timeout, this, [this] { RunHandler([this] { Timer2Timer(); }); });
+  auto* reviewKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
+  connect(reviewKey, &QShortcut::activated, this, [this] {
+    RunHandler([this] {
+      OpenReview();
+      RunRequestedReview();
+    });
+  });
 }
 
 void TForm1::FormCreate() {
@@ -219,6 +231,41 @@ void TForm1::SetLabel1(const QByteArray& text) {
 void TForm1::Button1Click() {
   // A drill already running keeps the window; a second Start does not nest another.
   if (drillRunning_) return;
+  ProgramRandom().SeedFrom(Clock());
+  RandomDrill drill(ProgramRandom());
+  DrillRecord record;
+  record.Started = QDateTime::currentDateTime();
+  if (!RunProblems(drill, record)) return;
+  // The history file is saved first; a failed save is shown once the records have the drill.
+  QString saveError;
+  try {
+    StoreSummary(record.TotalMs);
+  } catch (const AppError& e) {
+    saveError = e.Message();
+  } catch (const std::exception& e) {
+    saveError = QString::fromLocal8Bit(e.what());
+  }
+  Record(std::move(record));
+  if (!saveError.isEmpty()) ShowErrorBox(saveError);
+  FocusStart();
+}
+
+void TForm1::RunReview(const std::vector<Fact>& facts) {
+  if (drillRunning_ || facts.empty()) return;
+  ReviewQueue review(facts);
+  DrillRecord record;
+  record.Started = QDateTime::currentDateTime();
+  record.Kind = DrillKind::Review;
+  if (!RunProblems(review, record)) return;
+  // Nothing of a review goes to the history: a line of its own closes it in the log.
+  ListBox1->InsertLine(0, ReviewEndLine(int(review.FactCount()), review.AskedAgain(), record.TotalMs));
+  SetLabel1("00:00.");
+  Label6->setText(QStringLiteral("000"));
+  Record(std::move(record));
+  FocusStart();
+}
+
+bool TForm1::RunProblems(ProblemSequence& problems, DrillRecord& record) {
   RunStartupWork();
   drillRunning_ = true;
   struct Running {
@@ -227,7 +274,6 @@ void TForm1::Button1Click() {
   } running{drillRunning_};
 
   ListBox1->clear();
-  ProgramRandom().SeedFrom(Clock());
   correctCount_ = 0;
   int32_t start = GetTickCount();
   Timer1->Tag = start;
@@ -235,11 +281,14 @@ void TForm1::Button1Click() {
   Timer1->SetEnabled(true);
   Timer2->SetEnabled(true);
 
-  for (int n = 1; n <= 100; ++n) {
+  int n = 0;
+  while (const std::optional<Problem> next = problems.Next()) {
+    const Problem& problem = *next;
+    ++n;
     Edit30->Tag = 0;
+    wrongTries_ = 0;
     Edit30->clear();
     Edit30->setFocus(Qt::OtherFocusReason);
-    Problem problem = NextProblem(ProgramRandom());
     Edit1->setText(DecodeCp932(Format("%D", {problem.Left})));
     Edit2->setText(DecodeCp932(Format("%D", {problem.Right})));
     Edit4->setText(DecodeCp932(problem.Operator));
@@ -249,10 +298,10 @@ void TForm1::Button1Click() {
     ProcessMessages();
 
     std::optional<int> given;
-    QByteArray timeText;
+    int32_t elapsed = 0;
     for (;;) {
-      if (!WaitForAnswer()) return;
-      timeText = ProblemTimeText(TickDiff(GetTickCount(), Button1->Tag));
+      if (!WaitForAnswer()) return false;
+      elapsed = TickDiff(GetTickCount(), Button1->Tag);
       if (Trim(Edit30->text()).isEmpty()) break;
       // An answer that is not a number is shown as an error; the problem keeps waiting.
       try {
@@ -264,8 +313,12 @@ void TForm1::Button1Click() {
       }
     }
     Button1->Tag = GetTickCount();
-    if (given && *given == problem.Answer) ++correctCount_;
-    ListBox1->InsertLine(0, ProblemLine(n, problem, given, timeText));
+    const bool right = given && *given == problem.Answer;
+    if (right) ++correctCount_;
+    ListBox1->InsertLine(0, ProblemLine(n, problem, given, ProblemTimeText(elapsed)));
+    record.Answers.push_back({n, FactOf(problem), problem.Answer, Edit30->text(), right, elapsed,
+                              CheckBox1->isChecked(), wrongTries_});
+    problems.Answered(record.Answers.back().Missed());
   }
 
   Timer1->SetEnabled(false);
@@ -274,9 +327,13 @@ void TForm1::Button1Click() {
   Edit2->clear();
   Edit30->clear();
   Edit4->clear();
-  // A failed save is shown; the drill still ends with the focus on Start.
-  RunHandler([this] { StoreSummary(); });
-  FocusStart();
+  record.TotalMs = TickDiff(GetTickCount(), Timer1->Tag);
+  return true;
+}
+
+void TForm1::Record(DrillRecord record) {
+  if (Records == nullptr) return;
+  Records->Record(std::move(record), this, [](const QString& message) { ShowErrorBox(message); });
 }
 
 bool TForm1::WaitForAnswer() {
@@ -293,9 +350,8 @@ bool TForm1::WaitForAnswer() {
   return true;
 }
 
-void TForm1::StoreSummary() {
+void TForm1::StoreSummary(int32_t elapsed) {
   // Both labels show one tick reading, so that the line records one moment.
-  int32_t elapsed = TickDiff(GetTickCount(), Timer1->Tag);
   SetLabel1(StopwatchMinutesText(elapsed));
   Label6->setText(DecodeCp932(StopwatchMillisText(elapsed)));
   QByteArray line = BuildSummaryLine(EncodeCp932(Label1->text()), EncodeCp932(Label6->text()), correctCount_,
@@ -318,6 +374,28 @@ void TForm1::Button3Click() {
   if (Form2 != nullptr) Form2->ShowModal();
   activateWindow();  // the keyboard comes back to this window, where no window manager sends it
   FocusStart();
+  RunRequestedReview();
+}
+
+void TForm1::OpenReview(QWidget* over) {
+  if (Records == nullptr) return;
+  RunStartupWork();
+  ReviewWindow window(*Records, !drillRunning_, over != nullptr ? over : this);
+  window.exec();
+  requestedReview_ = window.RequestedReview();
+}
+
+void TForm1::Form2ReviewClick() {
+  OpenReview(Form2);
+  // The review runs in the main window once the result graph is closed too.
+  if (requestedReview_ && Form2 != nullptr) Form2->close();
+}
+
+void TForm1::RunRequestedReview() {
+  if (!requestedReview_) return;
+  const std::vector<Fact> facts = std::move(*requestedReview_);
+  requestedReview_.reset();
+  RunReview(facts);
 }
 
 void TForm1::CheckBox1Click() { FocusStart(); }
@@ -337,6 +415,7 @@ void TForm1::Edit3KeyPress(QChar& key) {
       if (StrToInt(Edit30->text()) == Label2->Tag) {
         Edit30->Tag = kFlagSet;
       } else {
+        ++wrongTries_;
         Edit30->clear();
       }
     } else {

@@ -7,15 +7,20 @@
 //   Button2->Tag  quit flag (99 when set)
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "app/TAlignedEdit.h"
 #include "app/TListBox.h"
 #include "app/TStopwatchLabel.h"
 #include "app/Tagged.h"
+#include "drill/Fact.h"
+#include "drill/ProblemSequence.h"
 #include "graph/Unit2.h"
 #include "history/DateTimeSeparators.h"
 #include "history/HistoryList.h"
 #include "platform/DropShadow.h"
+#include "records/AnswerRecords.h"
 
 class TForm1 : public QWidget {
  public:
@@ -36,6 +41,18 @@ class TForm1 : public QWidget {
   void Edit3KeyPress(QChar& key);
   void Timer1Timer();
   void Timer2Timer();
+
+  // F2: opens the review window modally over `over` (the main window by default). A review it
+  // asks for is kept for RunRequestedReview, to run once the modal windows are closed.
+  void OpenReview(QWidget* over = nullptr);
+  // The result graph's review button: the review window over the result graph, which closes
+  // when a review is asked for.
+  void Form2ReviewClick();
+  // Runs the review the review window asked for, if any.
+  void RunRequestedReview();
+  // A review of the facts in the main window's boxes: each is asked until it is answered right,
+  // with the drill's key rules, log lines and stopwatch. Its answers go to the records only.
+  void RunReview(const std::vector<Fact>& facts);
 
   // True while Button1Click runs a drill.
   bool DrillRunning() const { return drillRunning_; }
@@ -60,6 +77,9 @@ class TForm1 : public QWidget {
 
   // The result graph window the Graph button shows; set by the program once it is created.
   TForm2* Form2 = nullptr;
+  // Where finished drills and reviews are recorded, and what the review window reads; set by
+  // the program. Without it nothing is recorded and F2 does nothing.
+  AnswerRecords* Records = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,10 +88,16 @@ class TForm1 : public QWidget {
 
  private:
   void CreateControls();
+  // Runs the problems in the boxes: the log emptied, the stopwatch started, one log line per
+  // answer, the stopwatch stopped and the boxes emptied at the end. Fills record's answers and
+  // total time; false when the quit flag ended the run.
+  bool RunProblems(ProblemSequence& problems, DrillRecord& record);
   // Waits until the answer is given; false when the quit flag ends the drill instead.
   bool WaitForAnswer();
   // Builds the summary line of the finished drill, puts it into the log and the history.
-  void StoreSummary();
+  void StoreSummary(int32_t elapsed);
+  // Hands a finished run to the records; a failure to write it is shown when it is known.
+  void Record(DrillRecord record);
   void SetLabel1(const QByteArray& text);
   // Gives the keyboard focus to the Start button, its focus mark shown.
   void FocusStart();
@@ -82,6 +108,8 @@ class TForm1 : public QWidget {
   std::function<void()> startupWork_;
   DateTimeSeparators separators_;
   int correctCount_ = 0;
+  int wrongTries_ = 0;  // of the problem on screen, in until-correct mode
+  std::optional<std::vector<Fact>> requestedReview_;
   bool drillRunning_ = false;
   bool waiting_ = false;
 };

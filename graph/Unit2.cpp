@@ -36,6 +36,11 @@ TForm2::TForm2(HistoryList& history, QWidget* parent)
   Button1 = new QPushButton(QStringLiteral("閉じる"), this);
   Button1->setGeometry(608, 8, 75, 25);
   connect(Button1, &QPushButton::clicked, this, [this] { RunHandler([this] { Button1Click(); }); });
+  Button2 = new QPushButton(QStringLiteral("振り返り"), this);
+  Button2->setGeometry(608, 40, 75, 25);
+  Button2->setToolTip(QStringLiteral("答えの記録を振り返る [F2]"));
+  Button2->setAccessibleDescription(Button2->toolTip());
+  connect(Button2, &QPushButton::clicked, this, [this] { RunHandler([this] { Button2Click(); }); });
 
   move(DesktopCentre(size()));
 }
@@ -73,3 +78,7 @@ TForm2::Unreadable TForm2::Replot() {
 }
 
 void TForm2::Button1Click() { close(); }
+
+void TForm2::Button2Click() {
+  if (OnReview) OnReview();
+}

@@ -5,6 +5,7 @@
 // while the chart keeps the scales the user zoomed or panned to.
 #include <QDialog>
 #include <QPushButton>
+#include <functional>
 
 #include "chart/BarSeries.h"
 #include "chart/Chart.h"
@@ -24,6 +25,8 @@ class TForm2 : public QDialog {
   // error with its field's text, after every other line has been plotted.
   void FormShow();
   void Button1Click();
+  // The review button under 閉じる: runs OnReview (which the program sets).
+  void Button2Click();
   // Shows the window modally and returns when it is closed.
   int ShowModal() { return exec(); }
 
@@ -42,6 +45,8 @@ class TForm2 : public QDialog {
   TLineSeries* Series2;
   HistoryList& ListBox1;  // the history list; never shown
   QPushButton* Button1;
+  QPushButton* Button2;  // "振り返り", opens the review window
+  std::function<void()> OnReview;
 
  protected:
   void showEvent(QShowEvent* event) override;

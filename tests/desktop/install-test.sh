@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 need() { for tool; do command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }; done; }
 
 expected_files() {
-  printf '%s\n' bin/pikutora bin/pikutora-graph \
+  printf '%s\n' bin/pikutora bin/pikutora-export bin/pikutora-graph \
     "share/applications/$id.desktop" \
     "share/icons/hicolor/256x256/apps/$id.png" \
     "share/icons/hicolor/48x48/apps/$id.png" \
@@ -38,7 +38,7 @@ check_layout() {
   local root=$1 program=$2
   diff <(expected_files) <(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >&2 \
     || fail "installed files differ from the expected ones (< expected, > installed)"
-  for p in bin/pikutora bin/pikutora-graph; do [ -x "$root/$p" ] || fail "$p is not executable"; done
+  for p in bin/pikutora bin/pikutora-export bin/pikutora-graph; do [ -x "$root/$p" ] || fail "$p is not executable"; done
   for size in 48 256; do
     local got
     got=$(png_size "$root/share/icons/hicolor/${size}x$size/apps/$id.png")
