@@ -4,14 +4,12 @@
 #include "graph/Unit2.h"
 #include "history/HistoryList.h"
 #include "platform/ErrorBox.h"
-#include "platform/FontConfiguration.h"
 
 int main(int argc, char** argv) {
   // Frames go to the X server through the socket rather than shared memory: a shared-memory frame
   // makes the next paint of the same pixels wait for the server's reply, which the stopwatch's
   // 10 ms ticks would pay on every tick. A user's own setting of the variable is kept.
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-  UseProgramFontConfiguration();
   QApplication app(argc, argv);
   HistoryList history;
   TForm1 form1(history);  // shows itself before the graph window is created

@@ -9,7 +9,6 @@
 #include "graph/HistoryChartRenderer.h"
 #include "history/DurableFileWriter.h"
 #include "platform/Cp932.h"
-#include "platform/FontConfiguration.h"
 #include "platform/IntegerText.h"
 
 namespace {
@@ -85,7 +84,6 @@ int main(int argc, char** argv) {
   // The chart is drawn off screen; no display is needed or used.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(ToolkitMessage);
-  UseProgramFontConfiguration();  // the fonts render as in the program's window
   QApplication app(argc, argv);
 
   QString problem;
