@@ -1,22 +1,32 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all bootstrap build run install deb test bench fuzz fuzz-build asan clean
+.PHONY: all bootstrap bootstrap-run programs build run install deb test bench fuzz fuzz-build asan clean
 
 all: build
+
+# What building and running the two programs needs; `bootstrap` adds what the tests need.
+bootstrap-run:
+	@scripts/bootstrap run
 
 bootstrap:
 	@scripts/bootstrap
 
+# The two programs alone.
+programs: bootstrap-run
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target pikutora pikutora-graph
+
+# Everything, the tests too.
 build: bootstrap
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
 
-run: build
+run: programs
 	./build/pikutora
 
 # The programs, the menu entry, the icons and the AppStream metadata under $(PREFIX), staged
 # under $(DESTDIR) when it is given.
 PREFIX ?= /usr/local
-install: build
+install: programs
 	@DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
 
 # The Debian package, in build/.
