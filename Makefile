@@ -46,7 +46,8 @@ asan: bootstrap
 	@cmake --build --preset asan
 	@scripts/run-tests asan
 
-# The benchmarks compare with other charting libraries, installed for this target only.
+# Google Benchmark and the charting libraries the benchmarks compare with are installed for this
+# target only.
 bench:
 	@PIKUTORA_BENCH_PEERS=1 scripts/bootstrap
 	@cmake --preset bench >/dev/null
