@@ -1,22 +1,32 @@
 # Thin wrapper over the CMake presets.
-.PHONY: all bootstrap build run install deb test bench fuzz fuzz-build asan clean
+.PHONY: all bootstrap bootstrap-run programs build run install deb test bench fuzz fuzz-build asan clean
 
 all: build
+
+# What building and running the programs needs; `bootstrap` adds what the tests need.
+bootstrap-run:
+	@scripts/bootstrap run
 
 bootstrap:
 	@scripts/bootstrap
 
+# The programs alone: the drill, the result graph to a PNG and the answer export.
+programs: bootstrap-run
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target pikutora pikutora-graph pikutora-export
+
+# Everything, the tests too.
 build: bootstrap
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
 
-run: build
+run: programs
 	./build/pikutora
 
 # The programs, the menu entry, the icons and the AppStream metadata under $(PREFIX), staged
 # under $(DESTDIR) when it is given.
 PREFIX ?= /usr/local
-install: build
+install: programs
 	@DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
 
 # The Debian package, in build/.
@@ -36,7 +46,8 @@ asan: bootstrap
 	@cmake --build --preset asan
 	@scripts/run-tests asan
 
-# The benchmarks compare with other charting libraries, installed for this target only.
+# Google Benchmark and the charting libraries the benchmarks compare with are installed for this
+# target only.
 bench:
 	@PIKUTORA_BENCH_PEERS=1 scripts/bootstrap
 	@cmake --preset bench >/dev/null

@@ -4,7 +4,6 @@
 #include "graph/Unit2.h"
 #include "history/HistoryList.h"
 #include "platform/ErrorBox.h"
-#include "platform/FontConfiguration.h"
 #include "records/AnswerRecords.h"
 #include "records/RecordsFile.h"
 
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
   // makes the next paint of the same pixels wait for the server's reply, which the stopwatch's
   // 10 ms ticks would pay on every tick. A user's own setting of the variable is kept.
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-  UseProgramFontConfiguration();
   QApplication app(argc, argv);
   HistoryList history;
   // Every finished drill's answers, beside HIST.DAT; it outlives the windows, so that a drill

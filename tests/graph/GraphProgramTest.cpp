@@ -1,5 +1,5 @@
 // pikutora-graph run as a program: the PNGs it writes for a set of history files, and its
-// failures, which write nothing.
+// failures and its help, which write nothing.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -120,26 +120,34 @@ TEST(GraphProgram, ReadsHistDatOfTheCurrentDirectoryByDefault) {
   EXPECT_GT(CountColor(png, png.rect(), clRed), 1000);
 }
 
-struct FailureCase {
+struct ReportCase {
   const char* name;
   std::function<QStringList(const QTemporaryDir&)> prepare;  // writes files, gives the arguments
   int exitCode;
-  QString message;  // part of stderr; %D is the directory
+  QString message;  // part of stderr (of stdout for the exit code 0); %D is the directory
 };
 
-class Failures : public testing::TestWithParam<FailureCase> {};
+class RunsWithoutPng : public testing::TestWithParam<ReportCase> {};
 
-// A failure is reported on stderr; the output file keeps its old content.
-TEST_P(Failures, ReportAndWriteNothing) {
-  const FailureCase& c = GetParam();
+// A failure is reported on stderr, the help and the version are printed on stdout; the output
+// file keeps its old content.
+TEST_P(RunsWithoutPng, ReportAndWriteNothing) {
+  const ReportCase& c = GetParam();
   QTemporaryDir dir;
   WriteFile(dir.filePath(QStringLiteral("out.png")), "old");
   const QStringList args = c.prepare(dir);
   const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
   const ProgramRun run = RunGraph(args, dir.path());
   EXPECT_EQ(run.exitCode, c.exitCode);
-  EXPECT_TRUE(run.err.startsWith(QStringLiteral("pikutora-graph: "))) << run.err.toStdString();
-  EXPECT_TRUE(run.err.contains(QString(c.message).replace(QStringLiteral("%D"), dir.path()))) << run.err.toStdString();
+  const QString message = QString(c.message).replace(QStringLiteral("%D"), dir.path());
+  if (c.exitCode == 0) {
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(message)) << run.out.toStdString();
+  } else {
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("pikutora-graph: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+  }
   QFile out(dir.filePath(QStringLiteral("out.png")));
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
   EXPECT_EQ(out.readAll(), "old");
@@ -149,34 +157,41 @@ TEST_P(Failures, ReportAndWriteNothing) {
 const QStringList kToOut{QStringLiteral("-o"), QStringLiteral("out.png")};
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, Failures,
+    Cases, RunsWithoutPng,
     testing::Values(
-        FailureCase{"MissingFile", [](const QTemporaryDir&) { return QStringList{"none.dat"} + kToOut; }, 1,
+        ReportCase{"MissingFile", [](const QTemporaryDir&) { return QStringList{"none.dat"} + kToOut; }, 1,
                     QStringLiteral("ファイル \"%D/none.dat\". No such file or directory は開けません")},
-        FailureCase{"NoHistDatHere", [](const QTemporaryDir&) { return kToOut; }, 1,
+        ReportCase{"NoHistDatHere", [](const QTemporaryDir&) { return kToOut; }, 1,
                     QStringLiteral("ファイル \"%D/HIST.DAT\". No such file or directory は開けません")},
-        FailureCase{"Directory",
+        ReportCase{"Directory",
                     [](const QTemporaryDir& d) {
                       QDir(d.path()).mkdir("sub");
                       return QStringList{"sub"} + kToOut;
                     },
                     1, QStringLiteral("ファイル \"%D/sub\". Is a directory は開けません")},
-        FailureCase{"NoLineReadable",
+        ReportCase{"NoLineReadable",
                     [](const QTemporaryDir& d) {
                       WriteFile(d.filePath("x.dat"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
                       return QStringList{"x.dat"} + kToOut;
                     },
                     1, QStringLiteral("ファイル \"%D/x.dat\" には読める履歴の行がありません")},
-        FailureCase{"OutputDirectoryMissing",
+        ReportCase{"OutputDirectoryMissing",
                     [](const QTemporaryDir& d) {
                       WriteFile(d.filePath("x.dat"), HistoryText({DrillLine(3, 27, 418, 95)}));
                       return QStringList{"x.dat", "-o", "no/such/dir/out.png"};
                     },
                     1, QStringLiteral("ファイル \"%D/no/such/dir/out.png\". ")},
-        FailureCase{"NoOutputGiven", [](const QTemporaryDir&) { return QStringList{"x.dat"}; }, 2,
+        ReportCase{"NoOutputGiven", [](const QTemporaryDir&) { return QStringList{"x.dat"}; }, 2,
                     QStringLiteral("no output file given")},
-        FailureCase{"UnknownOption", [](const QTemporaryDir&) { return QStringList{"--size=3"} + kToOut; }, 2,
-                    QStringLiteral("unknown option --size=3")}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+        ReportCase{"UnknownOption", [](const QTemporaryDir&) { return QStringList{"--size=3"} + kToOut; }, 2,
+                    QStringLiteral("unknown option --size=3")},
+        ReportCase{"Help", [](const QTemporaryDir&) { return QStringList{"--help"}; }, 0,
+                    QStringLiteral("usage: pikutora-graph [FILE] -o OUT.png\n")},
+        ReportCase{"ShortHelpAmongOtherArguments",
+                    [](const QTemporaryDir&) { return QStringList{"x.dat", "-h"} + kToOut; }, 0,
+                    QStringLiteral("HIST.DAT in the current directory when not given")},
+        ReportCase{"Version", [](const QTemporaryDir&) { return QStringList{"--version"} + kToOut; }, 0,
+                    QStringLiteral("pikutora-graph " PIKUTORA_VERSION "\n")}),
+    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -33,7 +33,7 @@ ProgramRun RunProgram(const QString& program, const QStringList& args, const QSt
   if (childSetUp) p.setChildProcessModifier(childSetUp);
   p.start(program, args);
   if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
-  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 namespace {

@@ -20,9 +20,10 @@ QByteArray HistoryText(const QList<QByteArray>& lines);
 void WriteFile(const QString& path, const QByteArray& bytes);
 
 // How a run of a program ended: its exit code (-1 when it crashed or did not end in a minute)
-// and what it wrote to stderr.
+// and what it wrote to stdout and stderr.
 struct ProgramRun {
   int exitCode = -1;
+  QString out;
   QString err;
 };
 // Runs program with args in directory; childSetUp, when given, runs in the child first.
