@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "chart/ResultGraphChart.h"
-#include "chart/ResultGraphSeries.h"
+#include "graph/ResultGraphChart.h"
+#include "graph/ResultGraphSeries.h"
 #include "graph/DrillResult.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"

@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "chart/BarSeries.h"
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/series/BarSeries.h"
+#include "chart/engine/CustomChart.h"
+#include "chart/series/LineSeries.h"
 #include "history/HistoryList.h"
 
 class TForm2 : public QDialog {

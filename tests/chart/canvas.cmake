@@ -12,5 +12,5 @@ add_executable(chart_canvas_tests
   ${CMAKE_CURRENT_LIST_DIR}/canvas/CoveredPixelsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas/TextCacheTest.cpp
 )
-target_link_libraries(chart_canvas_tests PRIVATE pikutora_chart GTest::gtest)
+target_link_libraries(chart_canvas_tests PRIVATE pikutora_graph_layout GTest::gtest)
 gtest_discover_tests(chart_canvas_tests PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

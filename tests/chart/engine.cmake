@@ -9,7 +9,7 @@ add_executable(chart_engine_tests
   ${CMAKE_CURRENT_LIST_DIR}/engine/ChartMouseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/engine/ResultGraphRenderTest.cpp
 )
-target_link_libraries(chart_engine_tests PRIVATE pikutora_chart GTest::gtest Qt6::Test)
+target_link_libraries(chart_engine_tests PRIVATE pikutora_graph_layout GTest::gtest Qt6::Test)
 gtest_discover_tests(chart_engine_tests NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS chart)
 # Pictures rendered by the tests are left here for a look.
 target_compile_definitions(chart_engine_tests PRIVATE ENGINE_TEST_OUTPUT_DIR="${CMAKE_CURRENT_BINARY_DIR}")

@@ -7,7 +7,7 @@
 
 #include "Canvas3DFixture.h"
 #include "PixelImage.h"
-#include "chart/QtChartCanvas.h"
+#include "chart/canvas/QtChartCanvas.h"
 
 namespace {
 

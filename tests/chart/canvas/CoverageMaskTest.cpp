@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "chart/CoverageMask.h"
+#include "chart/raster/CoverageMask.h"
 
 namespace {
 

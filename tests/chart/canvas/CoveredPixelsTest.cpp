@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "chart/CoveredPixels.h"
+#include "chart/raster/CoveredPixels.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ImagePixels.h"
+#include "chart/raster/ImagePixels.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QPixmap>
 
 #include "PixelImage.h"
-#include "chart/QtChartCanvas.h"
+#include "chart/canvas/QtChartCanvas.h"
 #include "platform/FontMap.h"
 
 namespace {
@@ -77,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Texts asked for in turn, of one length or repeating after others, and more texts than the
 // cache keeps: each gets its own width and glyph pixels, as a cache that saw it alone gives.
 TEST(TextCache, TextsInTurnKeepTheirOwnWidthAndPixels) {
-  TCanvasFont font;
-  font.Name = kFontPMincho;
+  const TextCache::FontKey font{kFontPMincho, 12, fsNone, 0};
   const QFont qfont = LayoutFont(font.Name, font.Height);
   const QFontMetrics metrics(qfont);
   TextCache cache;

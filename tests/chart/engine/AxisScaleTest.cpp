@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartException.h"
+#include "chart/settings/ChartException.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {

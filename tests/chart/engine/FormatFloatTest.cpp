@@ -1,7 +1,7 @@
 // Number texts by the "#,##0.###" family of patterns.
 #include <gtest/gtest.h>
 
-#include "chart/FormatFloat.h"
+#include "chart/settings/FormatFloat.h"
 
 namespace {
 

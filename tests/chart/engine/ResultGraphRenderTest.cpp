@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "chart/ResultGraphChart.h"
-#include "chart/ResultGraphSeries.h"
+#include "graph/ResultGraphChart.h"
+#include "graph/ResultGraphSeries.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {

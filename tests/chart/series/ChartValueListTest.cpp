@@ -1,11 +1,11 @@
-#include "chart/ChartValueList.h"
+#include "chart/engine/ChartValueList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "chart/ChartException.h"
-#include "chart/ChartValueLists.h"
+#include "chart/settings/ChartException.h"
+#include "chart/engine/ChartValueLists.h"
 
 namespace {
 

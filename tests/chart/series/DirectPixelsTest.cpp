@@ -10,7 +10,7 @@
 #include <QRandomGenerator>
 #include <functional>
 
-#include "chart/QtChartCanvas.h"
+#include "chart/canvas/QtChartCanvas.h"
 #include "tests/chart/canvas/PixelImage.h"
 #include "tests/chart/series/ResultGraphFixture.h"
 

@@ -1,7 +1,7 @@
 // Which shapes of a pixel column later ones paint over, and the rows of the others they paint over.
 #include <gtest/gtest.h>
 
-#include "chart/OverpaintedShapes.h"
+#include "chart/plan/OverpaintedShapes.h"
 
 namespace {
 
