@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "chart/series/BarSeries.h"
-#include "chart/engine/CustomChart.h"
+#include "chart/Chart.h"
 #include "chart/series/LineSeries.h"
 #include "history/HistoryList.h"
 

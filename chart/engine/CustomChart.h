@@ -111,10 +111,3 @@ class TCustomChart : public TCustomAxisPanel {
   bool zoomedState_ = false;
   bool cancelMouse_ = false;
 };
-
-class TChart : public TCustomChart {
-  Q_OBJECT
-
- public:
-  using TCustomChart::TCustomChart;
-};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/engine/CustomChart.h"
+#include "chart/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/canvas/RecordingCanvas.h"
 #include "graph/ResultGraphChart.h"

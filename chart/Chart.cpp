@@ -1,0 +1,3 @@
+#include "chart/Chart.h"
+
+TChart::TChart(QWidget* parent) : TCustomChart(parent) {}
