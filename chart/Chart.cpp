@@ -1,3 +1,5 @@
 #include "chart/Chart.h"
 
-TChart::TChart(QWidget* parent) : TCustomChart(parent) {}
+#include "chart/plan/OverpaintPlanner.h"
+
+TChart::TChart(QWidget* parent) : TCustomChart(parent) { SetPlanner(std::make_unique<OverpaintPlanner>()); }

@@ -19,6 +19,8 @@
 #include "platform/FontMap.h"
 #include "platform/Geometry.h"
 
+class CanvasHints;
+
 enum class TPenStyle { Solid, Dot, Clear };
 
 // Solid and clear, and the hatch patterns. A pattern is drawn in the brush colour; between its
@@ -45,8 +47,6 @@ constexpr int kPixelsPerInch = 96;
 int PointsToPixels(int points);
 // Point size of a font of the given pixel height (12 pixels -> 9 points).
 int PixelsToPoints(int pixels);
-
-class CoveredPixels;
 
 struct TCanvasPen {
   TColor Color = clBlack;
@@ -158,22 +158,10 @@ class ChartCanvas {
   // Copies an image unchanged with its top-left corner at (x, y).
   virtual void DrawImage(int x, int y, const QImage& image) = 0;
 
-  // --- shortcuts ---
-  // The rows top..bottom (none when top > bottom) of what is drawn from now on will be painted
-  // over entirely by what follows: a canvas may leave its pixels there out. A canvas that keeps
-  // what is drawn instead of pixels draws everything.
-  virtual void SetOverpaintedRows(int /*top*/, int /*bottom*/) {}
-  // Likewise for the pixels from column left rightwards in those rows; either call replaces what
-  // the other said.
-  virtual void SetOverpaintedColumns(int /*left*/, int /*top*/, int /*bottom*/) {}
-  // The covered pixels (none when null) of what is drawn from now on will be painted over by
-  // what follows: a canvas may leave them out. They outlive their use.
-  virtual void SetCoveredPixels(const CoveredPixels* /*covered*/) {}
-  // What is drawn from now until EndRepeatedRows, with the pen, brush and mode as they are now,
-  // sets in each of the rows from+1..to, in the columns left..right, just what it sets in row
-  // from, and nothing in those rows elsewhere: a canvas may draw row from alone and copy it.
-  virtual void BeginRepeatedRows(int /*from*/, int /*to*/, int /*left*/, int /*right*/) {}
-  virtual void EndRepeatedRows() {}
+  // --- hints ---
+  // What the canvas may be told to leave out or copy (CanvasHints); null for a canvas that draws
+  // everything, such as one that keeps what is drawn instead of pixels.
+  virtual CanvasHints* Hints() { return nullptr; }
 
  protected:
   // Draws the segment from a to b, end pixel left out, with the current pen.
@@ -192,11 +180,4 @@ class ChartCanvas {
   TVertAlign vertAlign_ = TVertAlign::Top;
   TPenMode penMode_ = TPenMode::Copy;
   TPoint penPos_;
-};
-
-// What SetOverpaintedRows or SetOverpaintedColumns says for one shape's drawing, ended however
-// that drawing ends.
-struct OverpaintedWhileDrawing {
-  ChartCanvas& Canvas;
-  ~OverpaintedWhileDrawing() { Canvas.SetOverpaintedRows(1, 0); }
 };

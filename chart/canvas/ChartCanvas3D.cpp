@@ -2,12 +2,8 @@
 
 #include <QPolygon>
 #include <algorithm>
-#include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
-#include "chart/canvas/QtChartCanvas.h"
+#include "chart/canvas/CanvasHints.h"
 #include "platform/Rounding.h"
 
 TChartCanvas3D::TChartCanvas3D() = default;
@@ -22,13 +18,13 @@ void TChartCanvas3D::SetWindowCanvas(ChartCanvas* canvas) {
 void TChartCanvas3D::SetBuffered(bool on) {
   if (buffered_ == on) return;
   buffered_ = on;
-  if (!on) bitmap_ = QImage();
+  if (!on) bitmap_.Discard();
 }
 
 void TChartCanvas3D::SetMonochrome(bool on) {
   if (monochrome_ == on) return;
   monochrome_ = on;
-  bitmap_ = QImage();
+  bitmap_.Discard();
   needsRedraw_ = true;
 }
 
@@ -52,40 +48,15 @@ TRect TChartCanvas3D::BeginRepaint(const TView3DSettings& view, const TRect& cli
     return clientRect;
   }
   // A painter needs at least one pixel to paint on.
-  int w = std::max(1, clientRect.Width());
-  int h = std::max(1, clientRect.Height());
-  if (!bitmap_.isNull() && (bitmap_.width() != w || bitmap_.height() != h)) bitmap_ = QImage();
-  if (bitmap_.isNull()) {
-    if (monochrome_) {
-      bitmap_ = QImage(w, h, QImage::Format_Mono);
-      bitmap_.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-      bitmap_.fill(1);
-    } else {
-      bitmap_ = QImage(w, h, QImage::Format_RGB32);
-      bitmap_.fill(Qt::white);
-    }
-  }
-  bitmapCanvas_ = std::make_unique<QtChartCanvas>(&bitmap_, &texts_);
-  target_ = bitmapCanvas_.get();
+  target_ = &bitmap_.Begin(std::max(1, clientRect.Width()), std::max(1, clientRect.Height()), monochrome_);
   return {0, 0, clientRect.Width(), clientRect.Height()};
 }
 
 bool TChartCanvas3D::DrawingIntoColourBitmap() const {
-  return buffered_ && !monochrome_ && target_ != nullptr && target_ == bitmapCanvas_.get();
+  return buffered_ && !monochrome_ && bitmap_.IsCanvas(target_);
 }
 
-const QImage& TChartCanvas3D::DrawAside(size_t slot, const QRect& reach, const std::function<void()>& draw) {
-  if (asides_.size() <= slot) asides_.resize(slot + 1);
-  Aside& slotted = asides_[slot];
-  QImage& aside = slotted.Image;
-  if (aside.size() != bitmap_.size()) {
-    aside = QImage(bitmap_.size(), QImage::Format_RGB32);
-    slotted.Clear = false;
-  }
-  if (!slotted.Clear) std::memset(aside.bits(), 0, size_t(aside.sizeInBytes()));
-  slotted.Clear = false;
-  slotted.Reach = reach & aside.rect();
-  QtChartCanvas canvas(&aside, &texts_);
+void TChartCanvas3D::DrawOn(ChartCanvas& canvas, const std::function<void()>& draw) {
   struct Restore {
     ChartCanvas*& target;
     ChartCanvas* saved;
@@ -93,39 +64,6 @@ const QImage& TChartCanvas3D::DrawAside(size_t slot, const QRect& reach, const s
   } restore{target_, target_};
   target_ = &canvas;
   draw();
-  return aside;
-}
-
-// The bitmap's painter writes straight into the image's memory too, so the copy lands in order
-// with what it has drawn. Four pixels at a time: where the aside pixel is zero the bitmap's stays,
-// elsewhere the aside's replaces it (zero bits or'ed with the aside's own); the aside is zeroed on
-// the way.
-void TChartCanvas3D::PutAside(size_t slot) {
-  Aside& slotted = asides_.at(slot);
-  QImage& aside = slotted.Image;
-  if (aside.size() != bitmap_.size() || bitmap_.format() != QImage::Format_RGB32) return;
-  const QRect& reach = slotted.Reach;
-  const int w = reach.width();
-  for (int y = reach.top(); y <= reach.bottom(); ++y) {
-    auto* from = reinterpret_cast<QRgb*>(aside.scanLine(y)) + reach.left();
-    auto* to = reinterpret_cast<QRgb*>(bitmap_.scanLine(y)) + reach.left();
-    int x = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    for (; x + 4 <= w; x += 4) {
-      const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
-      const __m128i keep = _mm_cmpeq_epi32(f, zero);
-      const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + x));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x), _mm_or_si128(_mm_and_si128(keep, t), f));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(from + x), zero);
-    }
-#endif
-    for (; x < w; ++x) {
-      if (from[x] != 0) to[x] = from[x];
-      from[x] = 0;
-    }
-  }
-  slotted.Clear = true;
 }
 
 void TChartCanvas3D::SetupProjection(const TRect& plotRect) {
@@ -136,9 +74,9 @@ void TChartCanvas3D::SetupProjection(const TRect& plotRect) {
 }
 
 void TChartCanvas3D::EndRepaint() {
-  if (buffered_ && bitmapCanvas_) {
-    bitmapCanvas_.reset();  // ends painting on the bitmap
-    if (window_ != nullptr) window_->DrawImage(clientRect_.Left, clientRect_.Top, bitmap_);
+  if (buffered_ && bitmap_.Drawing()) {
+    bitmap_.End();
+    if (window_ != nullptr) window_->DrawImage(clientRect_.Left, clientRect_.Top, bitmap_.Image());
     needsRedraw_ = false;
   }
   target_ = window_;
@@ -219,10 +157,14 @@ void TChartCanvas3D::Box(int left, int right, int top, int bottom, int z0, int z
   const int xs[4] = {Project(left, top, z0).X, Project(right, top, z0).X, Project(left, top, z1).X,
                      Project(right, top, z1).X};
   struct Repeat {
-    ChartCanvas& canvas;
-    ~Repeat() { canvas.EndRepeatedRows(); }
-  } repeat{c};
-  c.BeginRepeatedRows(firstAlike, lastAlike, *std::min_element(xs, xs + 4) - 1, *std::max_element(xs, xs + 4) + 1);
+    CanvasHints* hints;
+    ~Repeat() {
+      if (hints != nullptr) hints->EndRepeatedRows();
+    }
+  } repeat{c.Hints()};
+  if (repeat.hints != nullptr)
+    repeat.hints->BeginRepeatedRows(firstAlike, lastAlike, *std::min_element(xs, xs + 4) - 1,
+                                    *std::max_element(xs, xs + 4) + 1);
 
   RectAtZ({left, top, right, bottom}, z0);
 

@@ -16,9 +16,7 @@
 #include <vector>
 
 #include "chart/canvas/ChartCanvas.h"
-#include "chart/raster/TextCache.h"
-
-class QtChartCanvas;
+#include "chart/canvas/QtOffscreenBitmap.h"
 
 // The view settings a repaint starts from.
 struct TView3DSettings {
@@ -56,21 +54,17 @@ class TChartCanvas3D {
   bool Monochrome() const { return monochrome_; }
   void SetMonochrome(bool on);
   // The bitmap of the last repaint (null before the first buffered repaint).
-  const QImage& Bitmap() const { return bitmap_; }
+  const QImage& Bitmap() const { return bitmap_.Image(); }
+  // The bitmap for a writer that sets its pixels during the repaint, in order with what the
+  // bitmap's canvas draws.
+  QImage& BitmapPixels() { return bitmap_.Pixels(); }
+  // The texts the bitmap's canvas has measured and drawn, for other Qt canvases of the repaint.
+  TextCache* Texts() const { return bitmap_.Texts(); }
   // Whether the repaint is drawing into a colour bitmap now.
   bool DrawingIntoColourBitmap() const;
-  // While DrawingIntoColourBitmap: runs draw with the target switched to the image slot (of the
-  // bitmap's size, cleared to zero) with the same projection and a fresh drawing state, and
-  // gives that image; what draw sets there is what it would set in the bitmap. reach holds
-  // every pixel draw can set (its clip's bounds, or the whole bitmap): only there is the image
-  // looked at again.
-  const QImage& DrawAside(size_t slot, const QRect& reach, const std::function<void()>& draw);
-  // The pixels the drawing aside in slot could set, cut to the image.
-  QRect AsideReach(size_t slot) const { return asides_.at(slot).Reach; }
-  // Copies the pixels that the drawing aside in slot set into the bitmap: the picture drawing
-  // it there would have given, when what it drew set its pixels in opaque colours. The slot's
-  // image is left cleared, ready for the next drawing.
-  void PutAside(size_t slot);
+  // Runs draw with the target switched to another canvas (of the bitmap's size), with the same
+  // projection; the target is put back however draw ends.
+  void DrawOn(ChartCanvas& canvas, const std::function<void()>& draw);
   // True at creation, set by every repaint request, cleared by every buffered repaint.
   bool NeedsRedraw() const { return needsRedraw_; }
   void SetNeedsRedraw(bool on) { needsRedraw_ = on; }
@@ -197,15 +191,7 @@ class TChartCanvas3D {
   bool monochrome_ = false;
   bool needsRedraw_ = true;
   TRect clientRect_;
-  QImage bitmap_;
-  std::unique_ptr<QtChartCanvas> bitmapCanvas_;
-  TextCache texts_;  // the texts the bitmap canvas has measured and drawn, kept between repaints
-  struct Aside {
-    QImage Image;
-    bool Clear = false;  // every pixel is zero
-    QRect Reach;         // outside it every pixel is zero
-  };
-  std::vector<Aside> asides_;  // DrawAside's images by slot, kept between repaints
+  QtOffscreenBitmap bitmap_;
   TPoint quad_[4];
 
   // BoxClip's polygon in the 3D view.

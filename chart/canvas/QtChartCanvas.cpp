@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "chart/raster/ImagePixels.h"
+#include "chart/raster/TextCache.h"
+
 namespace {
 
 // The opaque pixel value of a colour, for the pixels written directly.
@@ -99,18 +102,13 @@ bool QtChartCanvas::FillPolygonDirect(std::span<const TPoint> points) {
   return direct->FillPolygon(ToQPoints(points, qpoints_), ToPixel(Brush().Color));
 }
 
-// Only the pixels written directly are left out; what the painter draws is drawn whole.
-void QtChartCanvas::SetOverpaintedRows(int top, int bottom) {
-  if (direct_) direct_->SetSkippedRows(top, bottom);
-}
+CanvasHints* QtChartCanvas::Hints() { return direct_ ? this : nullptr; }
 
-void QtChartCanvas::SetOverpaintedColumns(int left, int top, int bottom) {
-  if (direct_) direct_->SetSkipped(top, bottom, left);
-}
+void QtChartCanvas::LeaveOutRows(int top, int bottom) { direct_->SetSkippedRows(top, bottom); }
 
-void QtChartCanvas::SetCoveredPixels(const CoveredPixels* covered) {
-  if (direct_) direct_->SetCovered(covered);
-}
+void QtChartCanvas::LeaveOutColumns(int left, int top, int bottom) { direct_->SetSkipped(top, bottom, left); }
+
+void QtChartCanvas::LeaveOutCovered(const CoveredPixels* covered) { direct_->SetCovered(covered); }
 
 // A thin outline and a fill set pixels within the corners' box only; a wide pen reaches beyond.
 bool QtChartCanvas::Hidden(const QRect& box) {
@@ -267,7 +265,7 @@ void QtChartCanvas::StrokePath(std::span<const TPoint> points, bool closed) {
     return;
   }
   const QColor colour(pixel);
-  for (const ImagePixels::Dots& d : dots_) {
+  for (const PixelDots& d : dots_) {
     for (int k = 0; k < d.Count; ++k) pixels_.push_back(d.First + d.Step * k);
   }
   if (!runs_.empty()) {
@@ -353,30 +351,30 @@ const QFont& QtChartCanvas::CurrentQFont() {
   return qfont_;
 }
 
-TextCache::FontTexts* QtChartCanvas::CurrentTexts() {
+FontTexts* QtChartCanvas::CurrentTexts() {
   CurrentQFont();
   return fontTexts_;
 }
 
 int QtChartCanvas::TextWidth(const QString& text) {
-  if (TextCache::FontTexts* t = CurrentTexts()) return t->Width(text);
+  if (FontTexts* t = CurrentTexts()) return t->Width(text);
   return QFontMetrics(CurrentQFont()).horizontalAdvance(text);
 }
 
 int QtChartCanvas::TextHeight(const QString&) {
-  if (TextCache::FontTexts* t = CurrentTexts()) return t->Height();
+  if (FontTexts* t = CurrentTexts()) return t->Height();
   QFontMetrics fm(CurrentQFont());
   return fm.ascent() + fm.descent();
 }
 
-const TextCache::FontTexts::Glyphs* QtChartCanvas::DirectTextPixels(const QString& text) {
-  TextCache::FontTexts* t = CurrentTexts();
+const TextGlyphs* QtChartCanvas::DirectTextPixels(const QString& text) {
+  FontTexts* t = CurrentTexts();
   if (t == nullptr || direct_ == nullptr || Font().Escapement != 0) return nullptr;
   return t->Pixels(text);
 }
 
 TRect QtChartCanvas::TextPixelBounds(int x, int y, const QString& text) {
-  const TextCache::FontTexts::Glyphs* glyphs = DirectTextPixels(text);
+  const TextGlyphs* glyphs = DirectTextPixels(text);
   if (glyphs == nullptr) return ChartCanvas::TextPixelBounds(x, y, text);
   const int w = TextWidth(text), h = TextHeight(text);
   const TPoint cell = TextCellTopLeft(x, y, w, h);
@@ -387,9 +385,9 @@ TRect QtChartCanvas::TextPixelBounds(int x, int y, const QString& text) {
 }
 
 bool QtChartCanvas::TextOutDirect(int left, int top, const QString& text) {
-  const TextCache::FontTexts::Glyphs* glyphs = DirectTextPixels(text);
+  const TextGlyphs* glyphs = DirectTextPixels(text);
   if (glyphs == nullptr) return false;
-  TextCache::FontTexts* t = CurrentTexts();
+  FontTexts* t = CurrentTexts();
   if (BackMode() == TBackMode::Opaque && Brush().Style != TBrushStyle::Clear)
     direct_->FillRect(QRect(left, top, t->Width(text), t->Height()), ToPixel(BackColor()));
   direct_->FillRectsMoved(glyphs->Runs, glyphs->Bounds, QPoint(left, top), ToPixel(Font().Color));

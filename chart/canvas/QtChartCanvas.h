@@ -2,17 +2,24 @@
 // ChartCanvas drawn with QPainter on a paint device (the off-screen QImage during a repaint, a
 // widget in its paint event), antialiasing off, with the pixel conventions of ChartCanvas.
 // Fonts come from LayoutFont; text is measured with QFontMetrics (width = horizontal advance,
-// height = ascent + descent).
+// height = ascent + descent). On a 32-bit image it sets most pixels itself, without the painter,
+// and takes hints (CanvasHints) of what it may leave out or copy.
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
+#include <memory>
 #include <vector>
 
+#include "chart/canvas/CanvasHints.h"
 #include "chart/canvas/ChartCanvas.h"
-#include "chart/raster/ImagePixels.h"
-#include "chart/raster/TextCache.h"
 
-class QtChartCanvas : public ChartCanvas {
+class FontTexts;
+class ImagePixels;
+class TextCache;
+struct PixelDots;
+struct TextGlyphs;
+
+class QtChartCanvas : public ChartCanvas, private CanvasHints {
  public:
   // Begins painting on the device; painting ends when the canvas is destroyed. With a text cache
   // texts are measured once each, and on a 32-bit image their glyph pixels are copied from it.
@@ -34,6 +41,8 @@ class QtChartCanvas : public ChartCanvas {
   void ClipRectangle(const TRect& r) override;
   void Unclip() override;
   void DrawImage(int x, int y, const QImage& image) override;
+  // The hints while the canvas sets pixels itself (on a 32-bit image); null otherwise.
+  CanvasHints* Hints() override;
 
  protected:
   void DrawLine(TPoint a, TPoint b) override;
@@ -58,19 +67,21 @@ class QtChartCanvas : public ChartCanvas {
   // The Qt font of the canvas font (cached while the canvas font stays the same).
   const QFont& CurrentQFont();
   // The cached texts of the canvas font; null without a cache.
-  TextCache::FontTexts* CurrentTexts();
+  FontTexts* CurrentTexts();
   // The text's cached glyph pixels, when it can be drawn by copying them (no rotation, an image
   // to write into); null otherwise.
-  const TextCache::FontTexts::Glyphs* DirectTextPixels(const QString& text);
+  const TextGlyphs* DirectTextPixels(const QString& text);
   // Sets the text's glyph pixels straight in the image when the cache has them; false when the
   // painter must draw the text.
   bool TextOutDirect(int left, int top, const QString& text);
   // The direct pixel writer when the pixels of the current pen mode can be set without the
   // painter (an image device, copy mode); null otherwise.
   ImagePixels* Direct();
-  void SetOverpaintedRows(int top, int bottom) override;
-  void SetOverpaintedColumns(int left, int top, int bottom) override;
-  void SetCoveredPixels(const CoveredPixels* covered) override;
+  // CanvasHints: only the pixels the canvas sets itself are left out or copied; what the painter
+  // draws is drawn whole.
+  void LeaveOutRows(int top, int bottom) override;
+  void LeaveOutColumns(int left, int top, int bottom) override;
+  void LeaveOutCovered(const CoveredPixels* covered) override;
   void BeginRepeatedRows(int from, int to, int left, int right) override;
   void EndRepeatedRows() override;
   // Fills r's pixels (Left..Right-1, Top..Bottom-1) straight in the image when the brush is solid
@@ -87,14 +98,14 @@ class QtChartCanvas : public ChartCanvas {
   std::vector<QPoint> qpoints_;  // scratch for point lists, reused from call to call
   std::vector<QPoint> pixels_;   // scratch for the single pixels of a thin outline
   std::vector<QRect> runs_;      // scratch for its horizontal and vertical runs
-  std::vector<ImagePixels::Dots> dots_;  // scratch for the dots of its dotted rows and columns
+  std::vector<PixelDots> dots_;  // scratch for the dots of its dotted rows and columns
   unsigned dotPhase_ = 0;        // position in the dot rhythm along the current outline
   TCanvasFont cachedFont_;
   QFont qfont_;
   bool fontValid_ = false;
   bool repeating_ = false;  // between BeginRepeatedRows and EndRepeatedRows, when the writer repeats
   TextCache* texts_;
-  TextCache::FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
+  FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
   QPolygon clipPolygon_;       // the last polygon ClipPolygon was given
   QRegion clipPolygonRegion_;  // and its region
 };

@@ -37,19 +37,15 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent)
 
 TCustomAxisPanel::~TCustomAxisPanel() {
   // The series outlive the chart in their owners; they must not reach back into it.
-  for (TChartSeries* s : seriesList_) {
-    s->chart_ = nullptr;
-    s->ResolveAxes();
-  }
+  for (TChartSeries* s : seriesList_) s->BindChart(nullptr);
 }
 
 void TCustomAxisPanel::AddSeries(TChartSeries* series) {
   if (series == nullptr) return;
   if (std::find(seriesList_.begin(), seriesList_.end(), series) != seriesList_.end()) return;
-  if (series->chart_ != nullptr && series->chart_ != this) series->chart_->RemoveSeries(series);
+  if (series->ParentChart() != nullptr && series->ParentChart() != this) series->ParentChart()->RemoveSeries(series);
   seriesList_.push_back(series);
-  series->chart_ = this;
-  series->ResolveAxes();
+  series->BindChart(this);
   RequestRepaint();
 }
 
@@ -57,8 +53,7 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries* series) {
   auto it = std::find(seriesList_.begin(), seriesList_.end(), series);
   if (it == seriesList_.end()) return;
   seriesList_.erase(it);
-  series->chart_ = nullptr;
-  series->ResolveAxes();
+  series->BindChart(nullptr);
   RequestRepaint();
 }
 
@@ -229,9 +224,8 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
   if (series.VisibleFrom < 0 || series.VisibleTo < series.VisibleFrom) return;
   TChartCanvas3D& canvas = Canvas();
   series.DoBeforeDrawValues();
-  auto aside = std::find_if(drawnAside_.begin(), drawnAside_.end(), [&](const auto& a) { return a.first == &series; });
-  if (aside != drawnAside_.end())
-    canvas.PutAside(aside->second);
+  if (planner_)
+    planner_->DrawValues(*this, series);
   else
     PaintSeriesValues(series);
   if (series.MarksVisible()) {
@@ -247,81 +241,8 @@ void TCustomAxisPanel::PaintSeriesValues(TChartSeries& series) {
   TChartCanvas3D& canvas = Canvas();
   const bool clip = clipPoints_ && CanClip();
   if (clip) canvas.BoxClip(PlotRect(), 0, ChartDepth());
-  {
-    // The covered pixels hold for these values only, however their drawing ends.
-    struct Uncover {
-      ChartCanvas* canvas;
-      ~Uncover() {
-        if (canvas != nullptr) canvas->SetCoveredPixels(nullptr);
-      }
-    } uncover{&series == maskedSeries_ ? &canvas.Canvas() : nullptr};
-    if (uncover.canvas != nullptr) uncover.canvas->SetCoveredPixels(&valuesCovered_);
-    series.PaintValues();
-  }
+  series.PaintValues();
   if (clip) canvas.Unclip();
-}
-
-void TCustomAxisPanel::PlanHidden() {
-  drawnAside_.clear();
-  maskedSeries_ = nullptr;
-  std::vector<TChartSeries*> active;
-  for (TChartSeries* s : seriesList_) {
-    s->hiddenMarks_.clear();
-    s->PlanHiddenValues(nullptr);
-    if (s->Active()) active.push_back(s);
-  }
-  TChartCanvas3D& canvas = Canvas();
-  if (!skipOverpainted_ || !canvas.DrawingIntoColourBitmap() || canvas.Canvas().PenMode() != TPenMode::Copy) return;
-  for (TChartSeries* s : active) {
-    if (!s->MarksPlannable()) return;  // a program's handler may change what any series draws
-  }
-  auto dense = [this](TChartSeries& s) -> char {
-    if (!s.MarksVisible() || (s.MarksClip() && CanClip())) return false;
-    s.CalcFirstLastVisibleIndex();
-    return s.VisibleFrom >= 0 && s.VisibleTo - s.VisibleFrom + 1 > PlotWidth();
-  };
-  std::vector<char> planned(active.size(), 0);
-  for (size_t k = 0; k < active.size(); ++k) planned[k] = dense(*active[k]);
-  const size_t firstPlanned = size_t(std::find(planned.begin(), planned.end(), 1) - planned.begin());
-  if (firstPlanned == active.size()) return;
-  // The axes are fixed from here to the end of the repaint, and the planning and the drawing go
-  // over the same points several times.
-  for (TChartSeries* s : active) {
-    s->CalcFirstLastVisibleIndex();
-    s->KeepPixels();
-  }
-  // From the last series to the first: a series' marks come after its values, and both after
-  // everything of the series before it. A series that does not paint opaquely is left out of
-  // the covered pixels, which only means fewer shapes are left out.
-  covered_.Reset(canvas.Bitmap().width(), canvas.Bitmap().height());
-  // The values' clip, as PaintSeriesValues sets it.
-  const bool clipped = clipPoints_ && CanClip();
-  const QRegion clip = clipped ? canvas.BoxClipRegion(PlotRect(), 0, ChartDepth()) : QRegion();
-  for (size_t k = active.size(); k-- > firstPlanned;) {
-    TChartSeries& s = *active[k];
-    if (planned[k] != 0) s.PlanMarks(covered_);
-    if (!s.ValuesPaintOpaquely()) continue;
-    if (k == firstPlanned) {
-      // Its values come first of all that was planned: each shape wholly covered is left out.
-      // Clipped, a shape sets no pixel outside the clip, which counts as covered for it.
-      CoverageMask forValues = covered_;
-      if (clipped) forValues.CoverOutside(clip);
-      if (valuesCovered_.Set(forValues)) {
-        s.PlanHiddenValues(&valuesCovered_);
-        maskedSeries_ = &s;
-      }
-      break;
-    }
-    // Clipped, the values set no pixel outside the clip's bounds.
-    const QRect reach = clipped ? clip.boundingRect() : canvas.Bitmap().rect();
-    const size_t slot = drawnAside_.size();
-    const QImage& drawn = canvas.DrawAside(slot, reach, [&] {
-      s.CalcFirstLastVisibleIndex();
-      if (s.VisibleFrom >= 0 && s.VisibleTo >= s.VisibleFrom) PaintSeriesValues(s);
-    });
-    drawnAside_.emplace_back(&s, slot);
-    covered_.CoverDrawn(drawn, canvas.AsideReach(slot));
-  }
 }
 
 void TCustomAxisPanel::InternalDraw() {
@@ -342,14 +263,15 @@ void TCustomAxisPanel::InternalDraw() {
   DrawWalls();
   if (axisVisible_ && axesFirst_) DrawAxes();
   {
-    // The pixels the planning keeps hold for this repaint's axes only, however it ends.
-    struct DropKeptPixels {
-      const std::vector<TChartSeries*>& series;
-      ~DropKeptPixels() {
-        for (TChartSeries* s : series) s->DropPixels();
+    // The planner's plans hold for this repaint's series only, however it ends.
+    struct EndSeries {
+      RepaintPlanner* planner;
+      TCustomAxisPanel& chart;
+      ~EndSeries() {
+        if (planner != nullptr) planner->EndSeries(chart);
       }
-    } drop{seriesList_};
-    PlanHidden();
+    } end{planner_.get(), *this};
+    if (planner_) planner_->BeginSeries(*this);
     for (TChartSeries* s : seriesList_) {
       if (s->Active()) DrawSeries(*s);
     }

@@ -6,8 +6,7 @@
 
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartPanelExtended.h"
-#include "chart/raster/CoverageMask.h"
-#include "chart/raster/CoveredPixels.h"
+#include "chart/engine/RepaintPlanner.h"
 
 class TChartSeries;
 
@@ -43,10 +42,10 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   void SetView3DWalls(bool value);
   bool ClipPoints() const { return clipPoints_; }
   void SetClipPoints(bool value);
-  // Whether the series leave out the shapes that later shapes paint over entirely (the picture
-  // is the same either way; off, every shape is drawn).
-  bool SkipOverpainted() const { return skipOverpainted_; }
-  void SetSkipOverpainted(bool value) { skipOverpainted_ = value; }
+  // The planner the repaint calls to leave out the shapes and marks that later ones paint over
+  // entirely; none (null) draws every shape. The picture is the same either way.
+  RepaintPlanner* Planner() const { return planner_.get(); }
+  void SetPlanner(std::unique_ptr<RepaintPlanner> planner) { planner_ = std::move(planner); }
   // Axes drawn before the series (otherwise after them).
   bool AxesFirst() const { return axesFirst_; }
   void SetAxesFirst(bool value);
@@ -71,6 +70,9 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   void ApplySeriesMargins();
   // Clipping is allowed when drawing to the screen.
   bool CanClip() const { return true; }
+  // Draws every visible value of the series, inside the plot box's clip when the chart clips
+  // them.
+  void PaintSeriesValues(TChartSeries& series);
 
  protected:
   void InternalDraw() override;
@@ -89,15 +91,8 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   // ZFront, ZBack, ZMiddle and the marks' depth of every active series.
   void CalcSeriesZRanges();
   void DrawAxes();
+  // The active series' values (through the planner, when there is one), then their marks.
   void DrawSeries(TChartSeries& series);
-  // The series' visible points, inside the plot box's clip when the chart clips them.
-  void PaintSeriesValues(TChartSeries& series);
-  // Plans which marks and values are left out because what is drawn after them covers them:
-  // the marks of a series with more visible marks than the plot has columns, and the values
-  // of the first such series. The pixels of the later series that paint opaquely are learnt by
-  // drawing them aside first; their turn then copies them. Only when the repaint draws into the
-  // colour bitmap, whose size the covered pixels have.
-  void PlanHidden();
 
   std::unique_ptr<TChartAxis> bottomAxis_;
   std::unique_ptr<TChartAxis> topAxis_;
@@ -109,15 +104,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
   bool axisVisible_ = true;
   bool view3DWalls_ = true;
   bool clipPoints_ = true;
-  bool skipOverpainted_ = true;
-  CoverageMask covered_;  // PlanHidden's pixels, kept between repaints
-  // The series PlanHidden drew aside, with their canvas slots: DrawSeries copies their
-  // pixels instead of drawing them again.
-  std::vector<std::pair<const TChartSeries*, size_t>> drawnAside_;
-  // The pixels PlanHidden found covered for the values of the first series it planned, which
-  // leave them out; none when maskedSeries_ is null.
-  CoveredPixels valuesCovered_;
-  const TChartSeries* maskedSeries_ = nullptr;
+  std::unique_ptr<RepaintPlanner> planner_;
   bool axesFirst_ = true;
   int maxZOrder_ = 0;
   int seriesDepth_ = 0;

@@ -1,14 +1,14 @@
 #include "chart/engine/ChartSeries.h"
 
 #include <array>
-#include <optional>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
-#include "chart/settings/FormatFloat.h"
-#include "chart/engine/MeasuredByValue.h"
-#include "chart/settings/StoreChanged.h"
+#include "chart/engine/MarkTexts.h"
 #include "chart/engine/UnmarkedIndexes.h"
+#include "chart/settings/ChartBrush.h"
+#include "chart/settings/ChartPen.h"
+#include "chart/settings/StoreChanged.h"
 
 TChartSeries::TChartSeries() : marks_([this] { Repaint(); }), xValues_(QStringLiteral("X")), yValues_(QStringLiteral("Y")) {
   xValues_.SetOrder(loAscending);
@@ -27,6 +27,12 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
   if (chart_ != nullptr) chart_->RemoveSeries(this);
   chart_ = nullptr;
   if (chart != nullptr) chart->AddSeries(this);  // sets chart_ and resolves the axes
+  ResolveAxes();
+}
+
+void TChartSeries::BindChart(TCustomAxisPanel* chart) {
+  chart_ = chart;
+  plan_ = nullptr;
   ResolveAxes();
 }
 
@@ -222,7 +228,7 @@ void TChartSeries::DoAfterDrawValues() {
   if (AfterDrawValues) AfterDrawValues(*this);
 }
 
-void TChartSeries::PaintValues() { PaintValuesBut({}); }
+void TChartSeries::PaintValues() { PaintValuesBut(HiddenValues()); }
 
 void TChartSeries::PaintValuesBut(std::span<const char> hidden) {
   const size_t count = VisibleCount();
@@ -265,35 +271,19 @@ void TChartSeries::MeasureMark(int index, const TNumberSeparators& separators, M
   m.TextBounds = marks_.TextBounds(canvas, m.Text);
 }
 
-// Asked once for each visible point by the planning and the drawing of the marks: inlined there.
-[[gnu::always_inline]] inline MeasuredText& TChartSeries::MeasuredMark(int index, const TNumberSeparators& separators,
-                                                                       MeasuredByValue& byValue, MeasuredText& own,
-                                                                       bool valuesOnly) {
-  if (!valuesOnly && (OnGetMarkText || (marks_.Style() == smsLabel && !labels_[size_t(index)].isEmpty()))) {
-    MeasureMark(index, separators, own);
-    return own;
-  }
-  auto [found, made] = byValue.Find(MarkValue(index));
-  if (made) MeasureMark(index, separators, *found);
-  return *found;
-}
-
 void TChartSeries::DrawMarks() {
   TChartCanvas3D& canvas3D = chart_->Canvas();
   canvas3D.Canvas().SetFont(marks_.CanvasFont(canvas3D));
-  const TNumberSeparators separators = RegionalSeparators();
-  MeasuredByValue byValue;
-  MeasuredText own;
-  const bool valuesOnly = MarksShowValuesOnly();
+  MarkTexts texts(*this);
   const auto draw = [&](int i) {
     if (IsNull(i)) return;
-    const MeasuredText& m = MeasuredMark(i, separators, byValue, own, valuesOnly);
+    const MeasuredText& m = texts.Of(i);
     if (m.Text.isEmpty()) return;
     TSeriesMarkPosition position = MarkPositionAt(i, m.Width, m.Height);
     PaintMark(i, m.Text, position);
   };
-  ForEachUnmarked(hiddenMarks_, VisibleCount(), [&](size_t k) { draw(VisibleFrom + int(k)); });
-  hiddenMarks_.clear();
+  const std::span<const char> hidden = plan_ != nullptr ? plan_->HiddenMarks() : std::span<const char>();
+  ForEachUnmarked(hidden, VisibleCount(), [&](size_t k) { draw(VisibleFrom + int(k)); });
 }
 
 void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition& position) {
@@ -301,96 +291,9 @@ void TChartSeries::PaintMark(int index, const QString& text, TSeriesMarkPosition
   marks_.DrawItem(chart_->Canvas(), chart_->Color(), index, ValueColor(index), text, position);
 }
 
-// From the last mark to the first, so that the marks drawn later are in covered when an earlier
-// one is looked at. Marks of the same value share their text and box, measured once; at the same
-// height they share their layout too, moved across: the first one's position and pixels are
-// worked out, and the others' moved from them.
-void TChartSeries::PlanMarks(CoverageMask& covered) {
-  hiddenMarks_.clear();
-  if (VisibleFrom < 0 || VisibleTo < VisibleFrom) return;
-  TChartCanvas3D& canvas3D = chart_->Canvas();
-  ChartCanvas& canvas = canvas3D.Canvas();
-  const TCanvasFont font = canvas.Font();
-  canvas.SetFont(marks_.CanvasFont(canvas3D));
-  const TNumberSeparators separators = RegionalSeparators();
-  MeasuredByValue byValue;
-  MeasuredText own;
-  const bool valuesOnly = MarksShowValuesOnly();
-  struct LaidOut {
-    TPoint At;  // the point's pixel
-    TSeriesMarkPosition Placed;
-    TSeriesMarks::TMarkPixels Pixels;
-    // The mark planned last with this text, unless its position was a custom one: its point's
-    // pixel and the position it was given.
-    bool HasLast = false;
-    TPoint LastAt;
-    TSeriesMarkPosition LastPosition;
-  };
-  std::vector<LaidOut> layouts;
-  const bool movesAcross = marks_.PixelsMoveAcross(canvas3D);
-  // Many marks ask quicker of a table of what was drawn after them (box, text and arrow: some
-  // forty rows each), and the bits then only for what the marks kept so far add.
-  std::optional<CoverageMask::Table> later;
-  if (covered.TableIsSooner(40LL * (VisibleTo - VisibleFrom + 1))) later.emplace(covered);
-  hiddenMarks_.assign(size_t(VisibleTo - VisibleFrom + 1), 0);
-  for (int i = VisibleTo; i >= VisibleFrom; --i) {
-    if (IsNull(i)) continue;
-    MeasuredText& m = MeasuredMark(i, separators, byValue, own, valuesOnly);
-    if (m.Text.isEmpty()) continue;
-    const TPoint at{CalcXPos(i), CalcYPos(i)};
-    const bool shares = movesAcross && &m != &own;
-    LaidOut* laid = shares && m.Layout >= 0 ? &layouts[size_t(m.Layout)] : nullptr;
-    if (laid != nullptr && laid->HasLast && laid->LastAt == at) {
-      // The same text at the same point as a mark drawn after it: that mark sets every pixel
-      // this one would (the point's colour changes only the arrow's colour, not its pixels),
-      // whatever lies between them.
-      if (!marks_.Place(i, laid->LastPosition).IsCustom) {
-        hiddenMarks_[size_t(i - VisibleFrom)] = 1;
-        continue;
-      }
-    }
-    TSeriesMarks::TMarkPixels pixels;
-    TSeriesMarkPosition position;
-    bool custom = false;
-    if (laid != nullptr && laid->At.Y == at.Y) {
-      const int dx = at.X - laid->At.X;
-      position = laid->Placed;
-      position.ArrowStart.X += dx;
-      position.ArrowEnd.X += dx;
-      position.BoxTopLeft.X += dx;
-      const TSeriesMarkPosition placed = marks_.Place(i, position);
-      custom = placed.IsCustom;
-      pixels = custom ? marks_.Pixels(canvas3D, m.TextBounds, placed) : TSeriesMarks::MovedAcross(laid->Pixels, dx);
-    } else {
-      position = MarkPositionAt(at, m.Width, m.Height);
-      PlaceMark(position);
-      const TSeriesMarkPosition placed = marks_.Place(i, position);
-      custom = placed.IsCustom;
-      pixels = marks_.Pixels(canvas3D, m.TextBounds, placed);
-      if (shares && !custom) {
-        if (laid == nullptr) {
-          m.Layout = int(layouts.size());
-          laid = &layouts.emplace_back();
-        }
-        laid->At = at;
-        laid->Placed = placed;
-        laid->Pixels = pixels;
-      }
-    }
-    if (laid != nullptr && !custom) {
-      laid->HasLast = true;
-      laid->LastAt = at;
-      laid->LastPosition = position;
-    }
-    // The text normally stands inside its box.
-    const bool textInBox = Intersect(pixels.Text, pixels.Box) == pixels.Text;
-    auto covers = [&](const TRect& r) { return (later && later->Covers(r)) || covered.Covers(r); };
-    if (covers(pixels.Box) && (textInBox || covers(pixels.Text)) && covers(pixels.Arrow))
-      hiddenMarks_[size_t(i - VisibleFrom)] = 1;
-    else
-      covered.Cover(pixels.Cover);
-  }
-  canvas.SetFont(font);
-}
-
 int TChartSeries::Clicked(int, int) const { return -1; }
+
+bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill) {
+  return outline.Visible() && outline.Style() == TPenStyle::Solid && outline.Width() == 1 &&
+         fill.Style() == TBrushStyle::Solid;
+}

@@ -10,14 +10,14 @@
 
 #include "chart/engine/ChartValueList.h"
 #include "chart/engine/ChartValueLists.h"
-#include "chart/raster/CoverageMask.h"
-#include "chart/settings/FormatFloat.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesPlan.h"
+#include "chart/settings/FormatFloat.h"
 #include "platform/Color.h"
 
-class CoveredPixels;
-class MeasuredByValue;
 struct MeasuredText;
+class TChartBrush;
+class TChartPen;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 
@@ -48,6 +48,9 @@ class TChartSeries {
   // series list to the end of the new one's and re-resolves the bound axes.
   TCustomAxisPanel* ParentChart() const { return chart_; }
   void SetParentChart(TCustomAxisPanel* chart);
+  // The chart's series list binds the series to itself as it takes it in (and to none as it lets
+  // it go): the chart and the axes are set, the plan of a repaint is dropped.
+  void BindChart(TCustomAxisPanel* chart);
 
   bool Active() const { return active_; }
   void SetActive(bool value);
@@ -159,16 +162,22 @@ class TChartSeries {
   virtual void DoBeforeDrawChart() {}
   // Runs BeforeDrawValues.
   virtual void DoBeforeDrawValues();
+  // The plan of the repaint's planner for the series' drawing (none when null: every shape and
+  // every mark is drawn). The planner sets it before the series are drawn and clears it after.
+  const SeriesPlan* Plan() const { return plan_; }
+  void SetPlan(const SeriesPlan* plan) { plan_ = plan; }
   // Draws the visible points (inside the chart's clip region when it clips) with PaintValue,
-  // left to right, or right to left when DrawValuesForward says so.
+  // left to right, or right to left when DrawValuesForward says so; the shapes the plan leaves
+  // out are passed by.
   virtual void PaintValues();
   // PaintValues for the points not marked in hidden (by index - VisibleFrom, one for each visible
-  // point, or none: every point drawn): the shapes a planning found to leave nothing to draw.
+  // point, or none: every point drawn).
   void PaintValuesBut(std::span<const char> hidden);
   // Whether the marks are drawn, and whether they are clipped to the plot box.
   virtual bool MarksVisible() const { return marks_.Visible(); }
   virtual bool MarksClip() const { return marks_.Clip(); }
-  // Draws the marks of the visible points, left to right; null points and empty texts get none.
+  // Draws the marks of the visible points, left to right, but those the plan leaves out; null
+  // points and empty texts get none.
   virtual void DrawMarks();
   // Runs AfterDrawValues.
   virtual void DoAfterDrawValues();
@@ -178,26 +187,25 @@ class TChartSeries {
   // Whether every shape PaintValues draws sets its pixels in solid colours whatever the canvas'
   // state before, so the pixels it sets are known by drawing it elsewhere; the base says no.
   virtual bool ValuesPaintOpaquely() const { return false; }
-  // Finds the shapes of the visible points whose every pixel is in covered, which the next
-  // PaintValues leaves out; null forgets such a plan. The base plans nothing.
-  virtual void PlanHiddenValues(const CoveredPixels*) {}
   // Draws the mark of point index at a computed position, moved first by PlaceMark.
   void PaintMark(int index, const QString& text, TSeriesMarkPosition& position);
   // Moves a mark's computed position to where the kind draws it; the base leaves it. How far
   // it moves a position does not depend on where the position stands across: the planning of
   // the marks moves one placed mark sideways for the others of its text at its height.
   virtual void PlaceMark(TSeriesMarkPosition&) {}
-  // Whether the repaint may plan the marks ahead (PlanMarks): nothing the program adds can
-  // change a mark or a point between the planning and the drawing.
-  bool MarksPlannable() const { return !OnGetMarkText && !BeforeDrawValues && !AfterDrawValues; }
-  // Finds the marks of the visible points that the marks after them and the pixels already in
-  // covered paint over entirely; DrawMarks leaves those out (their positions are stored all the
-  // same). The boxes of the marks kept are added to covered.
-  void PlanMarks(CoverageMask& covered);
+  // The computed position of a mark with a box of the size at the point's pixel p.
+  static TSeriesMarkPosition MarkPositionAt(TPoint p, int boxWidth, int boxHeight);
   // The value a mark shows: the Y value.
   virtual double MarkValue(int index) const { return YValue(index); }
   // The text of the mark of point index by Marks.Style, then OnGetMarkText.
   QString MarkText(int index) const;
+  // Whether every mark's text is made from its value alone: no handler changes it and no point
+  // has a label it would show.
+  bool MarksShowValuesOnly() const { return !OnGetMarkText && (marks_.Style() != smsLabel || labelled_ == 0); }
+  // Whether point index has a label of its own in the store.
+  bool HasOwnLabel(int index) const { return !labels_[size_t(index)].isEmpty(); }
+  // Makes the text of point index's mark into m and measures it in the canvas' current font.
+  void MeasureMark(int index, const TNumberSeparators& separators, MeasuredText& m);
   // Pixel of point index on the bound horizontal and vertical axis.
   virtual int CalcXPos(int index) const;
   virtual int CalcYPos(int index) const;
@@ -210,6 +218,11 @@ class TChartSeries {
     const size_t k = size_t(index - keptFrom_);
     return k < keptY_.size() ? keptY_[k] : ConvertedYPixel(index);
   }
+  // Keeps each visible point's X and Y pixel while a repaint's passes run over the visible points
+  // with the axes fixed: every value is converted once, not once a pass. DropPixels forgets them
+  // before the axes change.
+  void KeepPixels();
+  void DropPixels();
   // Whether PaintValues runs left to right.
   virtual bool DrawValuesForward() const { return true; }
 
@@ -242,21 +255,10 @@ class TChartSeries {
   void TakeZOrder(int value) { zOrder_ = value; }
   // MarkText with the separators read once for a whole paint.
   QString MarkTextWith(int index, const TNumberSeparators& separators) const;
-  // The mark's text of point index and its measures in the canvas' current font. A text that is
-  // the value's alone (no label of the point's own, no handler to change it) is made and
-  // measured once per value, in byValue; any other is made into own. Not for a null point.
-  // valuesOnly: MarksShowValuesOnly, asked once for all the points.
-  MeasuredText& MeasuredMark(int index, const TNumberSeparators& separators, MeasuredByValue& byValue,
-                             MeasuredText& own, bool valuesOnly);
-  // Whether every mark's text is made from its value alone: no handler changes it and no point has
-  // a label it would show. MeasuredMark then asks nothing else of a point.
-  bool MarksShowValuesOnly() const { return !OnGetMarkText && (marks_.Style() != smsLabel || labelled_ == 0); }
-  // Makes the text of point index's mark into m and measures it.
-  void MeasureMark(int index, const TNumberSeparators& separators, MeasuredText& m);
-  // The computed position of a mark with a box of the size at point index, or at the point's
-  // pixel p (CalcXPos, CalcYPos).
+  // The computed position of a mark with a box of the size at point index (CalcXPos, CalcYPos).
   TSeriesMarkPosition MarkPositionAt(int index, int boxWidth, int boxHeight) const;
-  static TSeriesMarkPosition MarkPositionAt(TPoint p, int boxWidth, int boxHeight);
+  // The values' shapes the plan leaves out (see SeriesPlan::HiddenValues).
+  std::span<const char> HiddenValues() const { return plan_ != nullptr ? plan_->HiddenValues() : std::span<const char>(); }
 
  private:
   TCustomAxisPanel* chart_ = nullptr;
@@ -279,17 +281,15 @@ class TChartSeries {
   std::vector<TColor> colors_;
   std::vector<QString> labels_;  // a null string for a point without label
   size_t labelled_ = 0;          // how many points have a label
-  std::vector<char> hiddenMarks_;  // by index - VisibleFrom, from PlanMarks; empty: all drawn
-  // While a repaint's passes run over the visible points with the axes fixed, each visible
-  // point's X and Y pixel, from keptFrom_ on: every value is converted once, not once a pass.
-  void KeepPixels();
-  void DropPixels();
+  const SeriesPlan* plan_ = nullptr;
   // Point index's X and Y value converted by its axis now.
   int ConvertedXPixel(int index) const;
   int ConvertedYPixel(int index) const;
+  // KeepPixels' pixels, from keptFrom_ on.
   std::vector<int> keptX_, keptY_;
   int keptFrom_ = 0;
-
-  friend class TCustomAxisPanel;  // detaches the series when the chart goes first, drops mark plans,
-                                  // keeps pixels for a repaint
 };
+
+// Whether shapes drawn with this outline and fill set every pixel they touch opaquely: a solid
+// one-pixel outline and a solid fill.
+bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill);

@@ -9,9 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "chart/settings/ChartBrush.h"
-#include "chart/settings/ChartPen.h"
-
 struct ColumnShape {
   static constexpr int kNoColumn = -2147483647 - 1;
   // The band the shape stands in (kNoColumn: a shape of another form, which no later shape is
@@ -38,10 +35,6 @@ struct Overpainting {
 // standing on one base line, or the pieces of one unbroken line.
 template <class ShapeAt>
 Overpainting OverpaintedShapes(size_t count, ShapeAt shapeAt);
-
-// Whether shapes drawn with this outline and fill set every pixel they touch opaquely, so that a
-// later shape covering an earlier one's rows hides it: a solid one-pixel outline and a solid fill.
-bool PaintsOpaquely(const TChartPen& outline, const TChartBrush& fill);
 
 template <class ShapeAt>
 Overpainting OverpaintedShapes(size_t count, ShapeAt shapeAt) {

@@ -16,6 +16,13 @@
 #include "chart/raster/CoveredPixels.h"
 #include "chart/raster/PolygonSpans.h"
 
+// Pixels evenly spaced along a row, a column or a diagonal, as a dotted pen or a diagonal line sets
+// them: Count pixels from First, each Step on from the one before.
+struct PixelDots {
+  QPoint First, Step;
+  int Count;
+};
+
 class ImagePixels {
  public:
   // The writer for a paint device that is a 32-bit image; null for any other device, whose
@@ -68,12 +75,7 @@ class ImagePixels {
   void FillRectsMoved(std::span<const QRect> rects, const QRect& reach, QPoint offset, QRgb colour);
   // The single pixels in the colour.
   void SetPixels(std::span<const QPoint> pixels, QRgb colour);
-  // Pixels evenly spaced along a row, a column or a diagonal, as a dotted pen or a diagonal
-  // line sets them: Count pixels from First, each Step on from the one before.
-  struct Dots {
-    QPoint First, Step;
-    int Count;
-  };
+  using Dots = PixelDots;
   void SetDots(std::span<const Dots> dots, QRgb colour);
   // The pixels the painter fills for the polygon (odd-even rule, no outline, no antialiasing,
   // no transformation); false, with nothing written, when a corner lies beyond the coordinates

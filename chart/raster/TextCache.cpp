@@ -10,13 +10,13 @@ namespace {
 constexpr size_t kMostTexts = 4096;
 }  // namespace
 
-TextCache::FontTexts::FontTexts(const QFont& font) : font_(font) {
+FontTexts::FontTexts(const QFont& font) : font_(font) {
   const QFontMetrics fm(font_);
   ascent_ = fm.ascent();
   height_ = fm.ascent() + fm.descent();
 }
 
-TextCache::FontTexts::Entry& TextCache::FontTexts::Find(const QString& text) {
+FontTexts::Entry& FontTexts::Find(const QString& text) {
   for (const Recent& r : recent_) {
     if (r.Found != nullptr && r.Text.size() == text.size() && std::equal(text.cbegin(), text.cend(), r.Text.cbegin()))
       return *r.Found;
@@ -36,9 +36,9 @@ TextCache::FontTexts::Entry& TextCache::FontTexts::Find(const QString& text) {
   return it->second;
 }
 
-int TextCache::FontTexts::Width(const QString& text) { return Find(text).Width; }
+int FontTexts::Width(const QString& text) { return Find(text).Width; }
 
-const TextCache::FontTexts::Glyphs* TextCache::FontTexts::Pixels(const QString& text) {
+const TextGlyphs* FontTexts::Pixels(const QString& text) {
   Entry& t = Find(text);
   if (!t.Pixels) t.Pixels = Rasterise(text, t.Width);
   return t.Pixels->Whole ? &t.Pixels->Pixels : nullptr;
@@ -48,7 +48,7 @@ const TextCache::FontTexts::Glyphs* TextCache::FontTexts::Pixels(const QString& 
 // an integer point) into a transparent image with room around the text cell for glyphs that
 // reach out of it; the fully opaque pixels become the runs, and any partly covered pixel means
 // the text cannot be copied this way.
-TextCache::FontTexts::Mask TextCache::FontTexts::Rasterise(const QString& text, int width) {
+FontTexts::Mask FontTexts::Rasterise(const QString& text, int width) {
   const int margin = height_ + 2;
   QImage image(width + 2 * margin, height_ + 2 * margin, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

@@ -14,51 +14,56 @@
 #include <vector>
 
 
+// The pixels a text's glyphs set when its baseline starts at (0, ascent): runs of one row each,
+// and their bounds.
+struct TextGlyphs {
+  std::vector<QRect> Runs;
+  QRect Bounds;
+};
+
+// The texts of one font.
+class FontTexts {
+ public:
+  explicit FontTexts(const QFont& font);
+  int Ascent() const { return ascent_; }
+  int Height() const { return height_; }
+  // The horizontal advance of the text.
+  int Width(const QString& text);
+  using Glyphs = TextGlyphs;
+  // The glyph pixels of the text; null when the painter would not set whole pixels only (then it
+  // must draw).
+  const Glyphs* Pixels(const QString& text);
+
+ private:
+  struct Mask {
+    bool Whole = false;
+    Glyphs Pixels;
+  };
+  struct Entry {
+    int Width = 0;
+    std::optional<Mask> Pixels;  // once rasterised
+  };
+  // The text's entry, measured when it is new.
+  Entry& Find(const QString& text);
+  Mask Rasterise(const QString& text, int width);
+
+  QFont font_;
+  int ascent_, height_;
+  // The entries stay where they are while others are added.
+  std::unordered_map<QString, Entry> texts_;
+  // The texts found last and their entries: a mark asks for its text and for "W" several times in
+  // turn, and comparing a few short texts costs less than hashing one.
+  struct Recent {
+    QString Text;
+    Entry* Found = nullptr;
+  };
+  std::array<Recent, 4> recent_;
+  size_t nextRecent_ = 0;
+};
+
 class TextCache {
  public:
-  // The texts of one font.
-  class FontTexts {
-   public:
-    explicit FontTexts(const QFont& font);
-    int Ascent() const { return ascent_; }
-    int Height() const { return height_; }
-    // The horizontal advance of the text.
-    int Width(const QString& text);
-    // The pixels the glyphs set when the text's baseline starts at (0, Ascent()): runs of one
-    // row each, and their bounds.
-    struct Glyphs {
-      std::vector<QRect> Runs;
-      QRect Bounds;
-    };
-    // Null when the painter would not set whole pixels only (then it must draw).
-    const Glyphs* Pixels(const QString& text);
-
-   private:
-    struct Mask {
-      bool Whole = false;
-      Glyphs Pixels;
-    };
-    struct Entry {
-      int Width = 0;
-      std::optional<Mask> Pixels;  // once rasterised
-    };
-    // The text's entry, measured when it is new.
-    Entry& Find(const QString& text);
-    Mask Rasterise(const QString& text, int width);
-
-    QFont font_;
-    int ascent_, height_;
-    // The entries stay where they are while others are added.
-    std::unordered_map<QString, Entry> texts_;
-    // The texts found last and their entries: a mark asks for its text and for "W" several
-    // times in turn, and comparing a few short texts costs less than hashing one.
-    struct Recent {
-      QString Text;
-      Entry* Found = nullptr;
-    };
-    std::array<Recent, 4> recent_;
-    size_t nextRecent_ = 0;
-  };
+  using FontTexts = ::FontTexts;
 
   // A canvas font as the cache tells fonts apart: its colour does not matter.
   struct FontKey {

@@ -5,10 +5,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/series/BarWidth.h"
 #include "chart/settings/ChartException.h"
-#include "chart/raster/CoveredPixels.h"
-#include "chart/plan/OverpaintedShapes.h"
 #include "chart/settings/StoreChanged.h"
-#include "chart/engine/UnmarkedIndexes.h"
 #include "platform/Rounding.h"
 
 TCustomBarSeries::TCustomBarSeries() {
@@ -180,100 +177,18 @@ int TBarSeries::OriginPixel() const {
 
 void TBarSeries::PaintValues() {
   ComputeBarShift();
-  if (covered_.empty())
-    FindOverpaintedBars();
-  else
-    overpainted_.swap(covered_);
-  nextCovers_ = NextBarsCover();
-  PaintValuesBut(overpainted_);
-  overpainted_.clear();
-  covered_.clear();
+  PaintValuesBut(HiddenValues());
 }
 
-// Bars drawn left to right on one base line, with nothing showing through, in a view that moves
-// every corner alike and sends the depth up and right at one row per column.
-bool TBarSeries::NextBarsCover() const {
-  return VisibleFrom >= 0 && ParentChart()->SkipOverpainted() && DrawValuesForward() &&
-         PaintsOpaquely(BarPen(), BarBrush()) && ParentChart()->Canvas().DiagonalDepth(ZFront, ZBack) > 0;
-}
-
-// The box's pixels lie within the corners of its front and back faces, projected.
-void TBarSeries::PlanHiddenValues(const CoveredPixels* covered) {
-  covered_.clear();
-  if (covered == nullptr || VisibleFrom < 0 || VisibleTo < VisibleFrom || !ValuesPaintOpaquely()) return;
-  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  ComputeBarShift();
-  FindOverpaintedBars();  // the bars the column's later ones hide, or none
-  covered_ = overpainted_.empty() ? std::vector<char>(size_t(VisibleTo - VisibleFrom + 1), 0) : std::move(overpainted_);
-  overpainted_.clear();
-  const int origin = OriginPixel();
-  ForEachUnmarked(covered_, covered_.size(), [&](size_t k) {
-    const int i = VisibleFrom + int(k);
-    if (ValueColor(i) == clNone) return;
-    const int left = CalcXPos(i), right = left + BarPixelWidth;
-    const int top = std::min(CalcYPos(i), origin), bottom = std::max(CalcYPos(i), origin);
-    TRect box{0, 0, 0, 0};
-    for (int z : {ZFront, ZBack}) {
-      const TPoint a = canvas3D.Project(left, top, z), b = canvas3D.Project(right, bottom, z);
-      box = Union(box, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
-    }
-    covered_[k] = covered->Covers(box);
-  });
-}
-
-// Bars of one pixel column standing on one base line: a later bar at least as tall sets every
-// pixel of an earlier one again (its front, side and top cover the earlier box's), provided
-// nothing shows through the later one and the view moves every corner alike: a zoomed view
-// rounds each projected corner by itself, and the earlier box may then stick out by a pixel.
-void TBarSeries::FindOverpaintedBars() {
-  overpainted_.clear();
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !PaintsOpaquely(BarPen(), BarBrush()) ||
-      ParentChart()->Canvas().ZoomScale() != 1.0)
-    return;
-  const bool forward = DrawValuesForward();
-  const int count = VisibleTo - VisibleFrom + 1;
-  const int origin = OriginPixel();
-  const auto shapeAt = [&](size_t k) {
-    const int i = forward ? VisibleFrom + int(k) : VisibleTo - int(k);
-    ColumnShape s;
-    s.Drawn = ValueColor(i) != clNone;
-    if (!s.Drawn) return s;
-    const int top = CalcYPos(i);
-    s.Column = CalcXPos(i);
-    s.Base = std::max(top, origin);
-    s.From = std::min(top, origin);
-    s.To = s.Base;
-    return s;
-  };
-  overpainted_ = OverpaintedShapes(size_t(count), shapeAt).Hidden;
-  if (!forward) std::reverse(overpainted_.begin(), overpainted_.end());
-}
-
-// Where the next bar stands on the same base line from this one's left edge or right of it, it
-// sets every pixel of its rows from its own left edge rightwards again: in each of those rows its
-// pixels run without a gap from that edge to the end of its side face, and this bar's pixels
-// there end no farther right, its box being the next one's moved left (and cut or raised at
-// the top, which stays within the next one's side face). So this bar's pixels there may be left
-// out, whether the next bar is drawn or left out for being painted over in turn.
 void TBarSeries::PaintValue(int index) {
   const TColor pc = ValueColor(index);
   if (pc == clNone) return;
   NormalBarColor = pc;
-  BarBounds.Left = CalcXPos(index);
-  BarBounds.Right = BarBounds.Left + BarPixelWidth;
-  const int top = CalcYPos(index);
-  const int origin = OriginPixel();
-  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  const OverpaintedWhileDrawing scope{canvas3D.Canvas()};
-  const int next = index + 1;
-  if (nextCovers_ && next <= VisibleTo && top <= origin && ValueColor(next) != clNone) {
-    const TPoint at{CalcXPos(next), CalcYPos(next)};
-    if (at.Y <= origin && at.X >= BarBounds.Left) {
-      const TPoint from = canvas3D.Project(at, ZFront);
-      scope.Canvas.SetOverpaintedColumns(from.X, from.Y, canvas3D.Project(at.X, origin, ZFront).Y);
-    }
-  }
-  PaintBar(index, std::min(top, origin), std::max(top, origin));
+  const TRect bar = BarRect(index);
+  BarBounds.Left = bar.Left;
+  BarBounds.Right = bar.Right;
+  const PlannedShape shape(Plan(), index);
+  PaintBar(index, bar.Top, bar.Bottom);
 }
 
 void TBarSeries::PaintBar(int index, int top, int bottom) {
@@ -330,16 +245,15 @@ void TBarSeries::GetVertMargins(int& top, int& bottom) {
   if (!UseYOrigin() || YValues().MaxValue() > YOrigin()) above += m + 1;
 }
 
+// The bar's edges count as the bar.
 int TBarSeries::Clicked(int x, int y) const {
   if (ParentChart() == nullptr || VisibleFrom < 0) return -1;
   const TPoint p = ParentChart()->Canvas().UnProject(x, y, ZFront);
   const int origin = OriginPixel();
   for (int i = VisibleFrom; i <= VisibleTo; ++i) {
     if (IsNull(i)) continue;
-    const int left = CalcXPos(i);
-    const int top = CalcYPos(i);
-    if (p.X >= left && p.X <= left + BarPixelWidth && p.Y >= std::min(top, origin) && p.Y <= std::max(top, origin))
-      return i;
+    const TRect bar = BarRect(i, origin);
+    if (p.X >= bar.Left && p.X <= bar.Right && p.Y >= bar.Top && p.Y <= bar.Bottom) return i;
   }
   return -1;
 }

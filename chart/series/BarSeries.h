@@ -1,10 +1,11 @@
 #pragma once
 // Bar series: one shaded 3D box per point, from the series' origin up (or down) to the
 // value, with its mark above the bar. Bar series of one kind stand side by side in one row.
+#include <algorithm>
+
+#include "chart/engine/ChartSeries.h"
 #include "chart/settings/ChartBrush.h"
 #include "chart/settings/ChartPen.h"
-#include "chart/engine/ChartSeries.h"
-#include <vector>
 
 enum TBarStyle { bsRectangle };
 
@@ -101,6 +102,18 @@ class TBarSeries : public TCustomBarSeries {
   // the passes over every bar call these directly.
   int CalcXPos(int index) const final { return XPixel(index) + barShift_; }
   int CalcYPos(int index) const final { return YPixel(index); }
+  // The bar of point index in chart pixels, before the projection: BarPixelWidth wide from its
+  // left edge, from its value's pixel to the origin's (Top <= Bottom), as the paint, the click
+  // test and the planner take it. origin is OriginPixel(), asked once for a pass over many bars.
+  TRect BarRect(int index, int origin) const {
+    const int left = CalcXPos(index), y = CalcYPos(index);
+    return {left, std::min(y, origin), left + BarPixelWidth, std::max(y, origin)};
+  }
+  TRect BarRect(int index) const { return BarRect(index, OriginPixel()); }
+  // The origin's pixel on the vertical axis: YOrigin, or the axis' end without UseYOrigin.
+  int OriginPixel() const;
+  // The pixels from a point's X pixel to its bar's left edge, for the current layout.
+  void ComputeBarShift();
   void PaintValue(int index) override;
   // The shaded box of point index between the pixels top and bottom (top <= bottom).
   virtual void PaintBar(int index, int top, int bottom);
@@ -108,9 +121,6 @@ class TBarSeries : public TCustomBarSeries {
   void PlaceMark(TSeriesMarkPosition& position) override;
   // A solid one-pixel outline and a solid fill.
   bool ValuesPaintOpaquely() const override;
-  // The bars whose box, front, side and top, lies in covered, besides those that later bars
-  // of their column paint over.
-  void PlanHiddenValues(const CoveredPixels* covered) override;
   // The bar width on either side, from ComputeBarWidth.
   void GetHorizMargins(int& left, int& right) override;
   // Room for the marks beyond the bars' ends.
@@ -124,17 +134,5 @@ class TBarSeries : public TCustomBarSeries {
   int MarkTextHeight() const override;
 
  private:
-  // The origin's pixel on the vertical axis.
-  int OriginPixel() const;
-  // Pixels from a point's X pixel to its bar's left edge, for the current paint.
-  int barShift_ = 0;
-  void ComputeBarShift();
-  // Marks, during a paint, the visible bars that later bars paint over entirely.
-  void FindOverpaintedBars();
-  std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every bar is drawn
-  std::vector<char> covered_;      // from PlanHiddenValues, likewise
-  // Whether, during a paint, the bar after each one paints over what the one before it sets
-  // from the later bar's left edge rightwards, in the later bar's rows (see PaintValue).
-  bool NextBarsCover() const;
-  bool nextCovers_ = false;
+  int barShift_ = 0;  // ComputeBarShift's
 };

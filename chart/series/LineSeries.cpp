@@ -3,18 +3,9 @@
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
-#include "chart/plan/OverpaintedShapes.h"
 #include "chart/settings/StoreChanged.h"
 
 namespace {
-// Pixel positions beyond this are left out of the drawing.
-constexpr int kMaxDrawablePixel = 32766;
-
-bool Drawable(TPoint p) {
-  return p.X >= -kMaxDrawablePixel && p.X <= kMaxDrawablePixel && p.Y >= -kMaxDrawablePixel &&
-         p.Y <= kMaxDrawablePixel;
-}
-
 // Even-odd rule: an edge is crossed when p.Y lies from one end's y up to, not including, the
 // other's, and p lies left of the edge.
 bool InsideQuad(const TPoint (&q)[4], TPoint p) {
@@ -52,70 +43,8 @@ void TCustomSeries::PaintValues() {
     const TPoint back = canvas3D.Project(0, 0, ZBack);
     if (back.X != front.X) SlopeLimit = static_cast<double>(front.Y - back.Y) / (back.X - front.X);
   }
-  FindOverpaintedPieces();
   // A visible point symbol is drawn at every point, a piece painted over or not.
-  PaintValuesBut(pointer_.Visible() ? std::span<const char>() : std::span<const char>(overpainted_));
-  overpainted_.clear();
-  overpaintedRows_.clear();
-}
-
-// Where the line runs up and down within one pixel column, its pieces there are bands of that
-// column, and the pieces after one of them cover one stretch of rows: a piece inside that stretch
-// is painted over entirely when nothing shows through the pieces and the view is not zoomed (a
-// zoomed view rounds each projected corner by itself). Only pieces between two drawable,
-// coloured neighbours count; anything else ends the column's run.
-//
-// Such a piece from row a down to row b is a parallelogram d pixels deep: its front edge at
-// column x, its back edge at x + d, d rows higher. In the rows a to b - d - 1 only those two
-// edges cross the row, so its fill sets columns x to x + d - 1 and its outline column x + d:
-// every pixel of the band, whose pieces set no pixel outside those columns. A piece's rows that
-// later pieces fill that way are left out of its drawing.
-void TCustomSeries::FindOverpaintedPieces() {
-  overpainted_.clear();
-  overpaintedRows_.clear();
-  if (VisibleFrom < 0 || !ParentChart()->SkipOverpainted() || !DrawValuesForward() || !ParentChart()->Canvas().Is3D() ||
-      ParentChart()->Canvas().ZoomScale() != 1.0 ||
-      !PaintsOpaquely(linePen_, lineBrush_))
-    return;
-  const size_t count = size_t(VisibleTo - VisibleFrom + 1);
-  const TChartCanvas3D& canvas3D = ParentChart()->Canvas();
-  // The view is not zoomed, so projecting moves every row alike: the shapes are given in bitmap
-  // rows straight away.
-  const int row0 = canvas3D.Project(0, 0, ZFront).Y;
-  const int depth = canvas3D.DiagonalDepth(ZFront, ZBack);
-  const bool fullRows = depth > 0;
-  struct Point {
-    TPoint At;
-    bool Drawn;
-  };
-  const auto pointAt = [this](size_t k) {
-    const int i = VisibleFrom + int(k);
-    const TPoint p{CalcXPos(i), CalcYPos(i)};
-    return Point{p, Drawable(p) && ValueColor(i) != clNone};
-  };
-  // The shapes come last to first, each piece from its point and the one before.
-  Point here = pointAt(count - 1);
-  Overpainting found = OverpaintedShapes(count, [&](size_t k) {
-    ColumnShape s;
-    if (k == 0) return s;
-    const Point prev = pointAt(k - 1);
-    const TPoint p = here.At;
-    if (here.Drawn && prev.Drawn && p == prev.At) {
-      s.Drawn = false;  // a piece of no length is not drawn
-    } else if (here.Drawn && prev.Drawn && p.X == prev.At.X) {
-      s.Column = p.X;
-      s.From = std::min(p.Y, prev.At.Y) + row0;
-      s.To = std::max(p.Y, prev.At.Y) + row0;
-      if (fullRows) {
-        s.FullFrom = s.From;
-        s.FullTo = s.To - depth - 1;
-      }
-    }
-    here = prev;
-    return s;
-  });
-  overpainted_ = std::move(found.Hidden);
-  overpaintedRows_ = std::move(found.CoveredRows);
+  PaintValuesBut(pointer_.Visible() ? std::span<const char>() : HiddenValues());
 }
 
 TPoint TCustomSeries::EdgePoint(int index) const {
@@ -130,7 +59,8 @@ TPoint TCustomSeries::EdgePoint(int index) const {
 }
 
 void TCustomSeries::PaintValue(int index) {
-  if (index > VisibleFrom && !overpainted_.empty() && overpainted_[size_t(index - 1 - VisibleFrom)] != 0) {
+  const std::span<const char> hidden = HiddenValues();
+  if (index > VisibleFrom && !hidden.empty() && hidden[size_t(index - 1 - VisibleFrom)] != 0) {
     // The piece before, painted over entirely, may have been passed by: it ends at a drawable,
     // coloured point after another, where this piece starts.
     PrevPoint = {CalcXPos(index - 1), CalcYPos(index - 1)};
@@ -154,12 +84,8 @@ void TCustomSeries::PaintValue(int index) {
       PrevPoint = EdgePoint(index);
       if (!IsNull(index - 1)) DrawSegment(p, pc);
     }
-  } else if (overpainted_.empty()) {
-    DrawSegment(p, pc);
-  } else if (overpainted_[size_t(index - VisibleFrom)] == 0) {
-    const OverpaintedWhileDrawing scope{canvas};
-    const auto [top, bottom] = overpaintedRows_[size_t(index - VisibleFrom)];
-    canvas.SetOverpaintedRows(top, bottom);
+  } else if (hidden.empty() || hidden[size_t(index - VisibleFrom)] == 0) {
+    const PlannedShape shape(Plan(), index);
     DrawSegment(p, pc);
   }
   if (pointer_.Visible() && pc != clNone) DrawPointer(p, pc);

@@ -2,11 +2,10 @@
 // Line series: the points joined by a ribbon as deep as the series' row, with an optional
 // symbol at each point. A null point breaks the line; a segment that rises faster than the
 // row's own slant is drawn darker so that it reads as the ribbon's underside.
-#include "chart/settings/ChartBrush.h"
-#include "chart/settings/ChartPen.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/series/SeriesPointer.h"
-#include <vector>
+#include "chart/settings/ChartBrush.h"
+#include "chart/settings/ChartPen.h"
 
 class TCustomSeries : public TChartSeries {
  public:
@@ -35,6 +34,12 @@ class TCustomSeries : public TChartSeries {
   // call these directly.
   int CalcXPos(int index) const final { return XPixel(index); }
   int CalcYPos(int index) const final { return YPixel(index); }
+  // Whether a point at the pixel p is drawn at all: one farther out is left out and the line
+  // joins its neighbours directly.
+  static bool Drawable(TPoint p) {
+    return p.X >= -kMaxDrawablePixel && p.X <= kMaxDrawablePixel && p.Y >= -kMaxDrawablePixel &&
+           p.Y <= kMaxDrawablePixel;
+  }
   void PaintValues() override;
   void PaintValue(int index) override;
   // At the row's front, ArrowLength above the point.
@@ -59,18 +64,14 @@ class TCustomSeries : public TChartSeries {
   // height at the plot's edge, between points index - 1 and index.
   TPoint EdgePoint(int index) const;
 
+  // Pixel positions beyond this are left out of the drawing.
+  static constexpr int kMaxDrawablePixel = 32766;
+
   TChartPen linePen_;
   TChartBrush lineBrush_;
   bool dark3D_ = true;
   TSeriesPointer pointer_;
   bool prevInside_ = false;  // some point of this paint lay inside the drawable range
-  // Marks, during a paint, the ribbon pieces that later pieces paint over entirely, and the rows
-  // of the others that later pieces paint over.
-  void FindOverpaintedPieces();
-  std::vector<char> overpainted_;  // by index - VisibleFrom; empty: every piece is drawn
-  // By index - VisibleFrom, the bitmap rows of the piece painted over later (none when the first
-  // exceeds the second); empty when overpainted_ is.
-  std::vector<std::pair<int, int>> overpaintedRows_;
 };
 
 class TLineSeries : public TCustomSeries {

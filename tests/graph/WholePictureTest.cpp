@@ -107,7 +107,7 @@ class WholePicture : public testing::TestWithParam<Picture> {
     form.FormCreate();
     form.Replot();
     TChart& chart = *form.Chart1;
-    chart.SetSkipOverpainted(speedMachinery);
+    if (!speedMachinery) chart.SetPlanner(nullptr);
     chart.RenderToImage();
     ChangeState(chart, p.state);
     return chart.RenderToImage().convertToFormat(QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 
 #include "PixelImage.h"
 #include "chart/canvas/QtChartCanvas.h"
+#include "chart/raster/TextCache.h"
 #include "platform/FontMap.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "chart/canvas/QtChartCanvas.h"
+#include "chart/plan/OverpaintPlanner.h"
 #include "tests/chart/canvas/PixelImage.h"
 #include "tests/chart/series/ResultGraphFixture.h"
 
@@ -43,7 +44,7 @@ void MakeGraph(ResultGraph& g, const PictureCase& c) {
 // skipping again.
 QImage PainterAlone(TChart& chart) {
   chart.Canvas().SetBuffered(false);
-  chart.SetSkipOverpainted(false);
+  chart.SetPlanner(nullptr);
   QPixmap pixmap(601, 449);
   pixmap.fill(Qt::white);
   {
@@ -51,7 +52,7 @@ QImage PainterAlone(TChart& chart) {
     chart.Draw(&painterOnly, {0, 0, 601, 449});
   }
   chart.Canvas().SetBuffered(true);
-  chart.SetSkipOverpainted(true);
+  chart.SetPlanner(std::make_unique<OverpaintPlanner>());
   return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -101,7 +102,7 @@ TEST(DirectPixels, UnbufferedRepaintDrawsEveryMark) {
   MakeGraph(g, PictureCase{"", 3000, 1, 0});
   g.chart.Canvas().SetBuffered(false);
   auto paint = [&](bool skip) {
-    g.chart.SetSkipOverpainted(skip);
+    g.chart.SetPlanner(skip ? std::make_unique<OverpaintPlanner>() : nullptr);
     QPixmap pixmap(601, 449);
     pixmap.fill(Qt::white);
     {
@@ -119,11 +120,11 @@ TEST(DirectPixels, MarksLeftOutKeepTheirPositions) {
   ResultGraph g;
   MakeGraph(g, PictureCase{"", 3000, 1, 0});
   g.chart.Canvas().SetBuffered(true);
-  g.chart.SetSkipOverpainted(false);
+  g.chart.SetPlanner(nullptr);
   g.chart.RenderToImage();
   const TSeriesMarksPositions everyMark = g.bars.Marks().Positions();
   g.bars.Marks().Positions().Clear();
-  g.chart.SetSkipOverpainted(true);
+  g.chart.SetPlanner(std::make_unique<OverpaintPlanner>());
   g.chart.RenderToImage();
   const TSeriesMarksPositions& planned = g.bars.Marks().Positions();
   ASSERT_EQ(planned.Count(), everyMark.Count());
@@ -156,12 +157,12 @@ void ExpectPlannedAsIfEveryMarkWereDrawn(TChart& chart, TBarSeries& bars,
                                          const std::function<void(TSeriesMarksPositions&)>& placeOwn = {}) {
   if (placeOwn) placeOwn(bars.Marks().Positions());
   chart.Canvas().SetBuffered(true);
-  chart.SetSkipOverpainted(false);
+  chart.SetPlanner(nullptr);
   chart.RenderToImage();
   const TSeriesMarksPositions everyMark = bars.Marks().Positions();
   bars.Marks().Positions().Clear();
   if (placeOwn) placeOwn(bars.Marks().Positions());
-  chart.SetSkipOverpainted(true);
+  chart.SetPlanner(std::make_unique<OverpaintPlanner>());
   const QImage direct = chart.RenderToImage().copy();
   const TSeriesMarksPositions& planned = bars.Marks().Positions();
   ASSERT_EQ(everyMark.Count(), bars.PointCount());
