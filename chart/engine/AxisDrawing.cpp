@@ -16,7 +16,7 @@ const QString kMeasureText = QStringLiteral("W");
 int TCustomChartAxis::DrawDepth() const { return farSide_ ? chart_->ChartDepth() : 0; }
 
 void TCustomChartAxis::AddTickPosition(int p) {
-  if (static_cast<int>(TickPositions.size()) < kMaxTickPositions) TickPositions.push_back(p);
+  if (static_cast<int>(tickPositions_.size()) < kMaxTickPositions) tickPositions_.push_back(p);
 }
 
 void TCustomChartAxis::DrawAxisText(int x, int y, const QString& text, int angle) {
@@ -41,30 +41,35 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const QString& text, int angle
   c.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
 }
 
+std::vector<AxisLabel> TCustomChartAxis::LabelValues(double step) const {
+  std::vector<AxisLabel> labels;
+  const AxisMapping& m = mapping_;
+  if (!(step > 0) || m.ShownMaximum() < m.ShownMinimum() || EffectiveLabelStyle() != talValue) return labels;
+  if (std::fabs(m.ShownRange() / step) >= kMaxLabelCount) return labels;
+  double v = m.ShownMaximum();
+  if (m.ShownMinimum() != m.ShownMaximum() && roundFirstLabel_) v = IntPart(m.ShownMaximum() / step) * step;
+  while (v > m.ShownMaximum()) v -= step;
+  const double limit = (m.ShownMinimum() - kLabelLimitOffset) / kLabelLimitScale;
+  for (; v >= limit; v -= step) {
+    const int p = m.ValueToPixel(v);
+    if (labelsOnAxis_ || (m.StartPixel() < p && p < m.EndPixel())) labels.push_back({v, p});
+  }
+  return labels;
+}
+
 void TCustomChartAxis::DrawLabels(double step) {
-  if (!(step > 0) || ShownMaximum < ShownMinimum || EffectiveLabelStyle() != talValue) return;
-  if (std::fabs(ShownRange / step) >= kMaxLabelCount) return;
   ChartCanvas& c = chart_->Canvas().Canvas();
-  double v = ShownMaximum;
-  if (ShownMinimum != ShownMaximum && roundFirstLabel_) v = IntPart(ShownMaximum / step) * step;
-  while (v > ShownMaximum) v -= step;
-  const double limit = (ShownMinimum - kLabelLimitOffset) / kLabelLimitScale;
-  while (v >= limit) {
-    const int p = ValueToPixel(v);
-    if (labelsOnAxis_ || (StartPixel < p && p < EndPixel)) {
-      if (!tickOnLabelsOnly_) AddTickPosition(p);
-      if (labels_) {
-        if (tickOnLabelsOnly_) AddTickPosition(p);
-        c.SetFont(labelsFont_.ToCanvasFont());
-        c.SetBrushStyle(TBrushStyle::Clear);
-        if (horizontal_) {
-          DrawAxisText(p, LabelsPos, FormatAxisLabel(v), labelsAngle_);
-        } else {
-          DrawAxisText(LabelsPos, p, FormatAxisLabel(v), labelsAngle_);
-        }
-      }
+  for (const AxisLabel& label : LabelValues(step)) {
+    if (!tickOnLabelsOnly_) AddTickPosition(label.Pixel);
+    if (!labels_) continue;
+    if (tickOnLabelsOnly_) AddTickPosition(label.Pixel);
+    c.SetFont(labelsFont_.ToCanvasFont());
+    c.SetBrushStyle(TBrushStyle::Clear);
+    if (horizontal_) {
+      DrawAxisText(label.Pixel, labelsPos_, FormatAxisLabel(label.Value), labelsAngle_);
+    } else {
+      DrawAxisText(labelsPos_, label.Pixel, FormatAxisLabel(label.Value), labelsAngle_);
     }
-    v -= step;
   }
 }
 
@@ -76,20 +81,20 @@ void TCustomChartAxis::DrawAxis() {
   const double step = ComputeLabelStep();
   const TRect& plot = chart_->PlotRect();
   if (horizontal_) {
-    AxisLinePos = farSide_ ? plot.Top : plot.Bottom;
+    axisLinePos_ = farSide_ ? plot.Top : plot.Bottom;
   } else {
-    AxisLinePos = farSide_ ? plot.Right : plot.Left;
+    axisLinePos_ = farSide_ ? plot.Right : plot.Left;
   }
   if (!title_.Caption().isEmpty()) {
     c.SetFont(title_.Font().ToCanvasFont());
     c.SetBrushStyle(TBrushStyle::Clear);
     if (horizontal_) {
-      DrawAxisText(CenterPixel, TitlePos, title_.Caption(), title_.Angle());
+      DrawAxisText(mapping_.CenterPixel(), titlePos_, title_.Caption(), title_.Angle());
     } else {
-      DrawAxisText(TitlePos, CenterPixel, title_.Caption(), title_.Angle());
+      DrawAxisText(titlePos_, mapping_.CenterPixel(), title_.Caption(), title_.Angle());
     }
   }
-  TickPositions.clear();
+  tickPositions_.clear();
   DrawLabels(step);
   DrawLines();
 }
@@ -106,11 +111,11 @@ void TCustomChartAxis::DrawTicks(const TChartPen& pen, const std::vector<int>& p
   for (int p : positions) {
     if (horizontal_) {
       const int dir = farSide_ ? -1 : 1;
-      const int start = AxisLinePos + dir * (offset + w);
+      const int start = axisLinePos_ + dir * (offset + w);
       c3.VertLineZ(p, start, start + dir * length, z);
     } else {
       const int dir = farSide_ ? 1 : -1;
-      const int start = AxisLinePos + dir * (offset + w);
+      const int start = axisLinePos_ + dir * (offset + w);
       c3.HorizLineZ(start, start + dir * length, p, z);
     }
   }
@@ -129,10 +134,10 @@ void TCustomChartAxis::DrawGridLines(const TChartPen& pen, const std::vector<int
   const int d = chart_->ChartDepth();
   for (int p : positions) {
     if (horizontal_) {
-      if (!farSide_ && d != 0) c3.DepthLine(p, AxisLinePos, 0, d);
+      if (!farSide_ && d != 0) c3.DepthLine(p, axisLinePos_, 0, d);
       c3.VertLineZ(p, plot.Top, plot.Bottom, d);
     } else {
-      if (!farSide_ && d != 0) c3.DepthLine(AxisLinePos, p, 0, d);
+      if (!farSide_ && d != 0) c3.DepthLine(axisLinePos_, p, 0, d);
       c3.HorizLineZ(plot.Left, plot.Right, p, d);
     }
   }
@@ -141,11 +146,11 @@ void TCustomChartAxis::DrawGridLines(const TChartPen& pen, const std::vector<int
 
 std::vector<int> TCustomChartAxis::MinorTickPositions() const {
   std::vector<int> result;
-  const std::vector<int>& p = TickPositions;
+  const std::vector<int>& p = tickPositions_;
   const size_t n = p.size();
   const int k = minorTickCount_;
   const auto keep = [this, &result](int q) {
-    if (StartPixel < q && q < EndPixel) result.push_back(q);
+    if (mapping_.StartPixel() < q && q < mapping_.EndPixel()) result.push_back(q);
   };
   if (n >= 2) {
     const double d = static_cast<double>(p[1] - p[0]) / (k + 1);
@@ -167,33 +172,34 @@ void TCustomChartAxis::DrawLines() {
   const int wl = chart_->AxisWallSize(chart_->LeftAxis());
   const int wb = chart_->AxisWallSize(chart_->BottomAxis());
   const int z = DrawDepth();
+  const int start = mapping_.StartPixel(), end = mapping_.EndPixel();
   if (axisPen_.Visible()) {
     c3.Canvas().SetPen(axisPen_.ToCanvasPen());
     if (horizontal_) {
       if (farSide_) {
-        c3.HorizLineZ(StartPixel, EndPixel, AxisLinePos, z);
+        c3.HorizLineZ(start, end, axisLinePos_, z);
       } else {
-        c3.HorizLineZ(StartPixel - wl, EndPixel, AxisLinePos + w, z);
+        c3.HorizLineZ(start - wl, end, axisLinePos_ + w, z);
       }
     } else if (farSide_) {
-      c3.VertLineZ(AxisLinePos, StartPixel, EndPixel, z);
+      c3.VertLineZ(axisLinePos_, start, end, z);
     } else {
-      c3.VertLineZ(AxisLinePos - w, StartPixel, EndPixel + wb, z);
+      c3.VertLineZ(axisLinePos_ - w, start, end + wb, z);
     }
   }
-  DrawTicks(ticks_, TickPositions, 1, tickLength_);
+  DrawTicks(ticks_, tickPositions_, 1, tickLength_);
   if (gridCentered_) {
     std::vector<int> centred;
-    for (size_t i = 1; i < TickPositions.size(); ++i) {
-      centred.push_back(RoundHalfEven((TickPositions[i] + TickPositions[i - 1]) * 0.5));
+    for (size_t i = 1; i < tickPositions_.size(); ++i) {
+      centred.push_back(RoundHalfEven((tickPositions_[i] + tickPositions_[i - 1]) * 0.5));
     }
     DrawGridLines(grid_, centred);
   } else {
-    DrawGridLines(grid_, TickPositions);
+    DrawGridLines(grid_, tickPositions_);
   }
   // Inner ticks start one pixel on the plot side and run into the plot.
-  DrawTicks(ticksInner_, TickPositions, -1, -tickInnerLength_);
-  if (TickPositions.empty()) return;
+  DrawTicks(ticksInner_, tickPositions_, -1, -tickInnerLength_);
+  if (tickPositions_.empty()) return;
   const std::vector<int> minor = MinorTickPositions();
   DrawTicks(minorTicks_, minor, 1, minorTickLength_);
   DrawGridLines(minorGrid_, minor);

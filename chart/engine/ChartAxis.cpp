@@ -1,6 +1,7 @@
 #include "chart/engine/ChartAxis.h"
 
 #include <cmath>
+#include <ostream>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/settings/ChartException.h"
@@ -11,7 +12,7 @@
 
 namespace {
 const QString kDefaultValuesFormat = QStringLiteral("#,##0.###");
-// Offsets at or beyond this many pixels are not representable and go to the centre.
+// Label counts at or beyond this are not representable.
 constexpr double kMaxPixelOffset = 2147483647.0;
 constexpr double kSmallestStep = 1e-12;
 constexpr double kSmallestSpan = 1e-10;
@@ -31,7 +32,7 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, boo
                          static_cast<TChartPen*>(&grid_), static_cast<TChartPen*>(&minorGrid_)}) {
     pen->OnChange = repaint;
   }
-  TickPositions.reserve(kMaxTickPositions);
+  tickPositions_.reserve(kMaxTickPositions);
 }
 
 TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(chart, false, true, true) {
@@ -86,6 +87,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& other) {
   startPosition_ = other.startPosition_;
   endPosition_ = other.endPosition_;
   positionPercent_ = other.positionPercent_;
+  FollowDirection();
   Repaint();
 }
 
@@ -150,7 +152,9 @@ void TCustomChartAxis::SetLabelsSeparation(int value) {
 }
 
 void TCustomChartAxis::SetInverted(bool value) {
-  if (StoreChanged(inverted_, value)) Repaint();
+  if (!StoreChanged(inverted_, value)) return;
+  FollowDirection();
+  Repaint();
 }
 void TCustomChartAxis::SetLogarithmic(bool value) {
   if (StoreChanged(logarithmic_, value)) Repaint();
@@ -227,9 +231,7 @@ void TCustomChartAxis::SetPositionPercent(double value) {
 void TCustomChartAxis::RefreshRange() {
   if (automatic_ || automaticMaximum_) maximum_ = chart_->SeriesExtreme(this, false);
   if (automatic_ || automaticMinimum_) minimum_ = chart_->SeriesExtreme(this, true);
-  ShownMaximum = maximum_;
-  ShownMinimum = minimum_;
-  ShownRange = maximum_ - minimum_;
+  SetMapping(mapping_.StartPixel(), mapping_.EndPixel(), minimum_, maximum_);
 }
 
 int TCustomChartAxis::TickBandSize() const {
@@ -269,11 +271,11 @@ int TCustomChartAxis::LabelsBandSize() const {
 
 int TCustomChartAxis::WidestValueLabel() const {
   const double s = ComputeLabelStep();
-  double lo = ShownMinimum;
-  double hi = ShownMaximum;
+  double lo = mapping_.ShownMinimum();
+  double hi = mapping_.ShownMaximum();
   if (roundFirstLabel_) {
-    lo = IntPart(ShownMinimum / s) * s;
-    hi = IntPart(ShownMaximum / s) * s;
+    lo = IntPart(mapping_.ShownMinimum() / s) * s;
+    hi = IntPart(mapping_.ShownMaximum() / s) * s;
   }
   ChartCanvas& c = chart_->Canvas().Canvas();
   c.SetFont(labelsFont_.ToCanvasFont());
@@ -291,8 +293,8 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& r) {
     if (farSide_) return r.Right -= n;
     return r.Left += n;
   };
-  if (!title_.Caption().isEmpty()) TitlePos = take(TitleBandSize());
-  if (labels_) LabelsPos = take(LabelsBandSize());
+  if (!title_.Caption().isEmpty()) titlePos_ = take(TitleBandSize());
+  if (labels_) labelsPos_ = take(LabelsBandSize());
   const int n = TickBandSize() + chart_->AxisWallSize(this);
   if (n > 0) take(n);
 }
@@ -301,66 +303,27 @@ void TCustomChartAxis::PlaceOnPlotRect() {
   const TRect& plot = chart_->PlotRect();
   const int a = horizontal_ ? plot.Left : plot.Top;
   const double unit = (horizontal_ ? chart_->PlotWidth() : chart_->PlotHeight()) * 0.01;
-  StartPixel = a + RoundHalfEven(unit * startPosition_);
-  EndPixel = a + RoundHalfEven(unit * endPosition_);
-  PixelLength = EndPixel - StartPixel;
-  CenterPixel = (StartPixel + EndPixel) / 2;
+  SetMapping(a + RoundHalfEven(unit * startPosition_), a + RoundHalfEven(unit * endPosition_),
+             mapping_.ShownMinimum(), mapping_.ShownMaximum());
+}
+
+void TCustomChartAxis::SetMapping(int startPixel, int endPixel, double shownMinimum, double shownMaximum) {
+  mapping_ = AxisMapping(startPixel, endPixel, shownMinimum, shownMaximum, horizontal_, inverted_);
+}
+
+void TCustomChartAxis::FollowDirection() {
+  SetMapping(mapping_.StartPixel(), mapping_.EndPixel(), mapping_.ShownMinimum(), mapping_.ShownMaximum());
 }
 
 void TCustomChartAxis::WidenRangeForMargins(int before, int after) {
-  const int oldStart = StartPixel;
-  const int oldEnd = EndPixel;
-  StartPixel += before;
-  EndPixel -= after;
-  PixelLength = EndPixel - StartPixel;
-  const double a = PixelToValue(oldStart);
-  const double b = PixelToValue(oldEnd);
+  const AxisMapping& m = mapping_;
+  const AxisMapping narrowed(m.StartPixel() + before, m.EndPixel() - after, m.ShownMinimum(), m.ShownMaximum(),
+                             horizontal_, inverted_);
+  double a = narrowed.PixelToValue(m.StartPixel());
+  double b = narrowed.PixelToValue(m.EndPixel());
+  if (a > b) std::swap(a, b);
   PlaceOnPlotRect();
-  ShownMinimum = a;
-  ShownMaximum = b;
-  if (ShownMinimum > ShownMaximum) std::swap(ShownMinimum, ShownMaximum);
-  ShownRange = ShownMaximum - ShownMinimum;
-}
-
-int TCustomChartAxis::ValueToPixel(double value) const {
-  if (ShownRange == 0) return CenterPixel;
-  const double t = (value - ShownMinimum) * PixelLength / ShownRange;
-  if (std::fabs(t) >= kMaxPixelOffset) return CenterPixel;
-  const bool fromStart = horizontal_ != inverted_;
-  return fromStart ? StartPixel + RoundHalfEven(t) : EndPixel - RoundHalfEven(t);
-}
-
-// Two values a step through the same operations, each exact in IEEE arithmetic, so each pixel is
-// the one ValueToPixel gives; a pair with an offset beyond the representable goes to it.
-void TCustomChartAxis::ValuesToPixels(std::span<const double> values, int* pixels) const {
-  size_t k = 0;
-#if defined(__SSE2__)
-  if (ShownRange != 0) {
-    const bool fromStart = horizontal_ != inverted_;
-    const __m128d minimum = _mm_set1_pd(ShownMinimum), length = _mm_set1_pd(PixelLength), range = _mm_set1_pd(ShownRange);
-    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL)), limit = _mm_set1_pd(kMaxPixelOffset);
-    for (; k + 2 <= values.size(); k += 2) {
-      const __m128d t = _mm_div_pd(_mm_mul_pd(_mm_sub_pd(_mm_loadu_pd(values.data() + k), minimum), length), range);
-      if (_mm_movemask_pd(_mm_cmplt_pd(_mm_and_pd(t, magnitude), limit)) != 3) {
-        pixels[k] = ValueToPixel(values[k]);
-        pixels[k + 1] = ValueToPixel(values[k + 1]);
-        continue;
-      }
-      const __m128i whole = _mm_cvttpd_epi32(RoundHalfEvenPair(t));
-      const int first = _mm_cvtsi128_si32(whole), second = _mm_cvtsi128_si32(_mm_srli_si128(whole, 4));
-      pixels[k] = fromStart ? StartPixel + first : EndPixel - first;
-      pixels[k + 1] = fromStart ? StartPixel + second : EndPixel - second;
-    }
-  }
-#endif
-  for (; k < values.size(); ++k) pixels[k] = ValueToPixel(values[k]);
-}
-
-double TCustomChartAxis::PixelToValue(int pixel) const {
-  if (PixelLength <= 0) return 0;
-  const int from = inverted_ ? EndPixel : StartPixel;
-  const double t = static_cast<double>(inverted_ ? from - pixel : pixel - from) * ShownRange / PixelLength;
-  return horizontal_ ? ShownMinimum + t : ShownMaximum - t;
+  SetMapping(mapping_.StartPixel(), mapping_.EndPixel(), a, b);
 }
 
 // --- labels ---
@@ -374,7 +337,8 @@ double TCustomChartAxis::ComputeLabelStep() const {
     // one; a quarter turn exchanges the two.
     const bool turned = labelsAngle_ == 90 || labelsAngle_ == 270;
     if (horizontal_ != turned) {
-      size = std::max(c.TextWidth(FormatAxisLabel(ShownMinimum)), c.TextWidth(FormatAxisLabel(ShownMaximum)));
+      size = std::max(c.TextWidth(FormatAxisLabel(mapping_.ShownMinimum())),
+                      c.TextWidth(FormatAxisLabel(mapping_.ShownMaximum())));
     } else {
       size = c.TextHeight(kMeasureText);
     }
@@ -382,7 +346,7 @@ double TCustomChartAxis::ComputeLabelStep() const {
   int count = 1;
   if (size > 0) {
     const int spaced = labelsSeparation_ > 0 ? size + RoundHalfEven(labelsSeparation_ * 0.01 * size) : size;
-    count = RoundHalfEven(static_cast<double>(PixelLength) / spaced);
+    count = RoundHalfEven(static_cast<double>(mapping_.PixelLength()) / spaced);
   }
   return StepForLabelCount(count);
 }
@@ -393,12 +357,12 @@ double TCustomChartAxis::StepForLabelCount(int count) const {
   if (increment_ > 0) {
     step = increment_;
   } else {
-    step = std::fabs(ShownRange) >= 1 ? 1 : kSmallestStep;
+    step = std::fabs(mapping_.ShownRange()) >= 1 ? 1 : kSmallestStep;
   }
   if (labelsSeparation_ > 0) {
     long long n = static_cast<long long>(count) + 1;
     do {
-      const double q = ShownRange / step;
+      const double q = mapping_.ShownRange() / step;
       if (std::fabs(q) < kMaxPixelOffset) {
         n = RoundHalfEven(q);
         if (n > count) step = NextNiceStep(step);
@@ -462,17 +426,19 @@ void TCustomChartAxis::ShiftRange(double delta, bool checkLimits) {
 
 bool TCustomChartAxis::AxisHitTest(int x, int y) const {
   if (!chart_->AxisShown(this)) return false;
-  const int along0 = std::min(StartPixel, EndPixel);
-  const int along1 = std::max(StartPixel, EndPixel);
+  const int along0 = std::min(mapping_.StartPixel(), mapping_.EndPixel());
+  const int along1 = std::max(mapping_.StartPixel(), mapping_.EndPixel());
   int across0;
   int across1;
-  if (LabelsPos < AxisLinePos) {
-    across0 = LabelsPos;
-    across1 = AxisLinePos + 3;
+  if (labelsPos_ < axisLinePos_) {
+    across0 = labelsPos_;
+    across1 = axisLinePos_ + 3;
   } else {
-    across0 = AxisLinePos - 3;
-    across1 = LabelsPos;
+    across0 = axisLinePos_ - 3;
+    across1 = labelsPos_;
   }
   const TRect r = horizontal_ ? TRect{along0, across0, along1, across1} : TRect{across0, along0, across1, along1};
   return r.Contains(x, y);
 }
+
+std::ostream& operator<<(std::ostream& out, const AxisLabel& label) { return out << label.Value << " at " << label.Pixel; }

@@ -3,9 +3,11 @@
 // rectangle, takes its room from that rectangle and draws its scale (line, ticks, grid,
 // value labels and title) in the 3D view.
 #include <QString>
+#include <iosfwd>
 #include <span>
 #include <vector>
 
+#include "chart/engine/AxisMapping.h"
 #include "chart/engine/ChartAxisTitle.h"
 #include "chart/settings/ChartFont.h"
 #include "chart/settings/ChartPen.h"
@@ -14,6 +16,15 @@
 class TCustomAxisPanel;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+
+// A value label of an axis: the value and the pixel along the axis it stands at.
+struct AxisLabel {
+  double Value;
+  int Pixel;
+  friend bool operator==(const AxisLabel&, const AxisLabel&) = default;
+};
+// "95 at 71", for test output.
+std::ostream& operator<<(std::ostream& out, const AxisLabel& label);
 
 class TCustomChartAxis {
  public:
@@ -131,18 +142,16 @@ class TCustomChartAxis {
   double PositionPercent() const { return positionPercent_; }
   void SetPositionPercent(double value);
 
-  // Computed in every repaint (pixels in unprojected chart coordinates).
-  int StartPixel = 0;
-  int EndPixel = 0;
-  int PixelLength = 0;
-  int CenterPixel = 0;
-  double ShownMinimum = 0;
-  double ShownMaximum = 0;
-  double ShownRange = 0;
-  int AxisLinePos = 0;
-  int LabelsPos = 0;
-  int TitlePos = 0;
-  std::vector<int> TickPositions;
+  // Computed in every repaint (pixels in unprojected chart coordinates): where the values go
+  // along the axis, and across it where the axis line, the labels and the title stand.
+  const AxisMapping& Mapping() const { return mapping_; }
+  int AxisLinePos() const { return axisLinePos_; }
+  int LabelsPos() const { return labelsPos_; }
+  int TitlePos() const { return titlePos_; }
+  // The pixels of the ticks of the last drawing: one per label drawn, at most kMaxTickPositions.
+  const std::vector<int>& TickPositions() const { return tickPositions_; }
+  // Puts a span and a shown range in place as the layout does, the values running the axis' way.
+  void SetMapping(int startPixel, int endPixel, double shownMinimum, double shownMaximum);
 
   // Range from the series (automatic ends) or as set; the shown range starts equal to it.
   void RefreshRange();
@@ -153,12 +162,16 @@ class TCustomChartAxis {
   // Narrows the span by margins in pixels (before: left or top; after: right or bottom) and
   // widens the shown range so that the data keep to the narrowed span.
   void WidenRangeForMargins(int before, int after);
-  int ValueToPixel(double value) const;
-  // ValueToPixel of each value, into pixels (as many), sooner than a call for each.
-  void ValuesToPixels(std::span<const double> values, int* pixels) const;
-  double PixelToValue(int pixel) const;
+  // The mapping's conversions.
+  int ValueToPixel(double value) const { return mapping_.ValueToPixel(value); }
+  void ValuesToPixels(std::span<const double> values, int* pixels) const { mapping_.ValuesToPixels(values, pixels); }
+  double PixelToValue(int pixel) const { return mapping_.PixelToValue(pixel); }
   // The value distance between neighbouring labels.
   double ComputeLabelStep() const;
+  // The value labels for the step, from the top of the shown range down, each with its pixel:
+  // those inside the span, or every one with LabelsOnAxis. None when the axis shows no values or
+  // would need 10,000 labels or more.
+  std::vector<AxisLabel> LabelValues(double step) const;
   double StepForLabelCount(int count) const;
   static double NextNiceStep(double step);
   TAxisLabelStyle EffectiveLabelStyle() const;
@@ -185,11 +198,14 @@ class TCustomChartAxis {
   void Repaint() const;
 
  private:
+  // The mapping anew with the axis' direction (horizontal, inverted) as it is now.
+  void FollowDirection();
   // Stores a value without check and repaints when it changed.
   void StoreMinimum(double value);
   void StoreMaximum(double value);
   // The depth at which this axis is drawn: 0 in front, the chart depth for far-side axes.
   int DrawDepth() const;
+  // Draws the labels of LabelValues and collects their ticks.
   void DrawLabels(double step);
   void DrawLines();
   void DrawTicks(const TChartPen& pen, const std::vector<int>& positions, int offset, int length);
@@ -201,6 +217,12 @@ class TCustomChartAxis {
   bool horizontal_;
   bool farSide_;
   bool depth_;
+
+  AxisMapping mapping_;
+  int axisLinePos_ = 0;
+  int labelsPos_ = 0;
+  int titlePos_ = 0;
+  std::vector<int> tickPositions_;
 
   bool automatic_ = true;
   bool automaticMaximum_ = true;

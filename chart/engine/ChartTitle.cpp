@@ -33,13 +33,9 @@ void TChartTitle::SetVisible(bool value) {
   if (StoreChanged(visible_, value)) Repaint();
 }
 
-void TChartTitle::Draw(TRect& plot, bool isFoot) {
-  ChartCanvas& c = ParentChart()->Canvas().Canvas();
-  c.SetFont(Font().ToCanvasFont());
-  const int fh = c.TextHeight(kMeasureText);
-
-  // Fill: a colour of its own fills the box solid (a pattern over an opaque background of that
-  // colour); without one only a pattern is drawn, over a transparent background.
+// Fill: a colour of its own fills the box solid (a pattern over an opaque background of that
+// colour); without one only a pattern is drawn, over a transparent background.
+void TChartTitle::SelectFill(ChartCanvas& c) const {
   if (color_ == clAutoColor) {
     if (brush_.Style() == TBrushStyle::Solid) {
       c.SetBrushStyle(TBrushStyle::Clear);
@@ -54,6 +50,59 @@ void TChartTitle::Draw(TRect& plot, bool isFoot) {
     c.SetBackColor(ColorToRGB(color_));
     c.SetBackMode(TBackMode::Opaque);
   }
+}
+
+void TChartTitle::DrawBox(ChartCanvas& c, const TRect& area, int wWidth) const {
+  if (!frame_.Visible() && c.Brush().Style == TBrushStyle::Clear) return;
+  TRect box = area;
+  if (adjustFrame_) {
+    int widest = 0;
+    for (const QString& line : text_) widest = std::max(widest, c.TextWidth(line));
+    const int boxWidth = widest + wWidth;
+    switch (alignment_) {
+      case taLeftJustify:
+        box.Right = area.Left + boxWidth;
+        break;
+      case taRightJustify:
+        box.Left = area.Right - boxWidth;
+        break;
+      case taCenter: {
+        const int centre = (area.Left + area.Right) / 2;
+        box.Left = centre - boxWidth / 2;
+        box.Right = centre + boxWidth / 2;
+        break;
+      }
+    }
+  }
+  c.Rectangle(box);
+}
+
+void TChartTitle::DrawLines(ChartCanvas& c, const TRect& area, int lineHeight, int wWidth) const {
+  c.SetBackMode(TBackMode::Transparent);
+  c.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
+  for (int i = 0; i < static_cast<int>(text_.size()); ++i) {
+    const QString& line = text_.at(i);
+    int x;
+    switch (alignment_) {
+      case taLeftJustify:
+        x = area.Left + wWidth / 2;
+        break;
+      case taRightJustify:
+        x = area.Right - c.TextWidth(line) - wWidth / 2;
+        break;
+      default:
+        x = (area.Left + area.Right) / 2 - c.TextWidth(line) / 2;
+        break;
+    }
+    c.TextOut(x, area.Top + i * lineHeight, line);
+  }
+}
+
+void TChartTitle::Draw(TRect& plot, bool isFoot) {
+  ChartCanvas& c = ParentChart()->Canvas().Canvas();
+  c.SetFont(Font().ToCanvasFont());
+  const int fh = c.TextHeight(kMeasureText);
+  SelectFill(c);
 
   const bool framed = frame_.Visible() && frame_.Color() != clAutoColor;
   int fw = 0;
@@ -75,48 +124,8 @@ void TChartTitle::Draw(TRect& plot, bool isFoot) {
   }
 
   const int wWidth = c.TextWidth(kMeasureText);
-  if (frame_.Visible() || c.Brush().Style != TBrushStyle::Clear) {
-    TRect box{left, top, right, bottom};
-    if (adjustFrame_) {
-      int widest = 0;
-      for (const QString& line : text_) widest = std::max(widest, c.TextWidth(line));
-      const int boxWidth = widest + wWidth;
-      switch (alignment_) {
-        case taLeftJustify:
-          box.Right = left + boxWidth;
-          break;
-        case taRightJustify:
-          box.Left = right - boxWidth;
-          break;
-        case taCenter: {
-          const int centre = (left + right) / 2;
-          box.Left = centre - boxWidth / 2;
-          box.Right = centre + boxWidth / 2;
-          break;
-        }
-      }
-    }
-    c.Rectangle(box);
-  }
-
-  c.SetBackMode(TBackMode::Transparent);
-  c.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
-  for (int i = 0; i < n; ++i) {
-    const QString& line = text_.at(i);
-    int x;
-    switch (alignment_) {
-      case taLeftJustify:
-        x = left + wWidth / 2;
-        break;
-      case taRightJustify:
-        x = right - c.TextWidth(line) - wWidth / 2;
-        break;
-      default:
-        x = (left + right) / 2 - c.TextWidth(line) / 2;
-        break;
-    }
-    c.TextOut(x, top + i * fh, line);
-  }
+  DrawBox(c, {left, top, right, bottom}, wWidth);
+  DrawLines(c, {left, top, right, bottom}, fh, wWidth);
 
   if (n == 0) {
     // No lines: only a visible frame takes its width on both sides of the empty box.

@@ -43,6 +43,12 @@ class TChartTitle : public TChartFontObject {
   void Draw(TRect& plot, bool isFoot);
 
  private:
+  // The steps of Draw: the box's fill on the canvas, the box (of the lines' area, or as wide as
+  // the widest line with AdjustFrame), the lines. wWidth: the width of "W" in the font.
+  void SelectFill(ChartCanvas& c) const;
+  void DrawBox(ChartCanvas& c, const TRect& area, int wWidth) const;
+  void DrawLines(ChartCanvas& c, const TRect& area, int lineHeight, int wWidth) const;
+
   bool adjustFrame_ = true;
   TAlignment alignment_ = taCenter;
   TChartBrush brush_;

@@ -114,8 +114,8 @@ void TCustomBarSeries::ComputeBarWidth() {
     return;
   }
   const TCustomChartAxis& axis = *GetHorizAxis();
-  const int room = autoBarSize_ ? BarRoomForRange(axis.PixelLength, axis.Minimum(), axis.Maximum())
-                                : BarRoomPerPoint(axis.PixelLength, n, sideMargins_);
+  const int room = autoBarSize_ ? BarRoomForRange(axis.Mapping().PixelLength(), axis.Minimum(), axis.Maximum())
+                                : BarRoomPerPoint(axis.Mapping().PixelLength(), n, sideMargins_);
   BarPixelWidth = BarWidthForRoom(room, barWidthPercent_, bars);
 }
 
@@ -172,7 +172,7 @@ void TBarSeries::ComputeBarShift() {
 
 int TBarSeries::OriginPixel() const {
   const TCustomChartAxis& axis = *GetVertAxis();
-  return UseYOrigin() ? axis.ValueToPixel(YOrigin()) : axis.EndPixel;
+  return UseYOrigin() ? axis.ValueToPixel(YOrigin()) : axis.Mapping().EndPixel();
 }
 
 void TBarSeries::PaintValues() {
