@@ -26,7 +26,7 @@ TEST(ResultGraphRender, EmptyChartIsSavedAsPngWithItsFrameWallsAndScales) {
   LayOutAsResultGraph(chart, rates, times);
   const QImage image = chart.RenderToImage().copy();
   ASSERT_EQ(image.size(), QSize(601, 449));
-  const QString path = QDir(QStringLiteral(ENGINE_TEST_OUTPUT_DIR)).filePath(QStringLiteral("result_graph_empty.png"));
+  const QString path = QDir(QStringLiteral(CHART_TEST_OUTPUT_DIR)).filePath(QStringLiteral("result_graph_empty.png"));
   ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
 
   // Raised bevel: white top-left, gray bottom-right, button face inside.

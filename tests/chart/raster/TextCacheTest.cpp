@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QPixmap>
 
-#include "PixelImage.h"
+#include "tests/chart/canvas/PixelImage.h"
 #include "chart/canvas/QtChartCanvas.h"
 #include "chart/raster/TextCache.h"
 #include "platform/FontMap.h"
