@@ -40,8 +40,8 @@ void MakeGraph(ResultGraph& g, const PictureCase& c) {
   }
 }
 
-// The graph drawn through the painter alone, every shape drawn; the chart is left buffered and
-// skipping again.
+// The graph drawn through the painter alone, every shape drawn (no planner); the chart is left
+// buffered and with its planner again.
 QImage PainterAlone(TChart& chart) {
   chart.Canvas().SetBuffered(false);
   chart.SetPlanner(nullptr);
@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"ThreeThousandZoomedIn", 3000, 1, 0, 140}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Drawn straight onto a window's canvas (not buffered) nothing is planned: skipping on or off, the
-// same picture, every mark drawn.
+// Drawn straight onto a window's canvas (not buffered) no mark is planned: with the planner or
+// without, the same picture, every mark drawn.
 TEST(DirectPixels, UnbufferedRepaintDrawsEveryMark) {
   ResultGraph g;
   MakeGraph(g, PictureCase{"", 3000, 1, 0});
   g.chart.Canvas().SetBuffered(false);
-  auto paint = [&](bool skip) {
-    g.chart.SetPlanner(skip ? std::make_unique<OverpaintPlanner>() : nullptr);
+  auto paint = [&](bool planned) {
+    g.chart.SetPlanner(planned ? std::make_unique<OverpaintPlanner>() : nullptr);
     QPixmap pixmap(601, 449);
     pixmap.fill(Qt::white);
     {
