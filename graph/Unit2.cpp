@@ -2,8 +2,8 @@
 
 #include <QShowEvent>
 
-#include "chart/ResultGraphChart.h"
-#include "chart/ResultGraphSeries.h"
+#include "graph/ResultGraphChart.h"
+#include "graph/ResultGraphSeries.h"
 #include "graph/DrillResult.h"
 #include "platform/Color.h"
 #include "platform/Cp932.h"

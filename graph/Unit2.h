@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <functional>
 
-#include "chart/BarSeries.h"
+#include "chart/series/BarSeries.h"
 #include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "history/HistoryList.h"
 
 class TForm2 : public QDialog {

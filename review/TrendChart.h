@@ -6,9 +6,9 @@
 // from the chart component is in this file and its source.
 #include <vector>
 
-#include "chart/BarSeries.h"
 #include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/series/BarSeries.h"
+#include "chart/series/LineSeries.h"
 #include "records/ReviewSnapshot.h"
 
 class TrendChart : public TChart {

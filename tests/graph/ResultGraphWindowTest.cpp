@@ -94,7 +94,7 @@ TEST_F(ResultGraphWindow, EmptyHistoryShowsFrameTitleAndFixedScales) {
   EXPECT_EQ(chart.RightAxis()->Maximum(), 300);
   // Labels at both ends of both fixed scales.
   for (const TChartAxis* axis : {chart.LeftAxis(), chart.RightAxis()}) {
-    const auto& ticks = axis->TickPositions;
+    const auto& ticks = axis->TickPositions();
     EXPECT_NE(std::find(ticks.begin(), ticks.end(), axis->ValueToPixel(axis->Minimum())), ticks.end());
     EXPECT_NE(std::find(ticks.begin(), ticks.end(), axis->ValueToPixel(axis->Maximum())), ticks.end());
   }

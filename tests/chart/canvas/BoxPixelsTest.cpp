@@ -7,7 +7,7 @@
 
 #include "Canvas3DFixture.h"
 #include "PixelImage.h"
-#include "chart/QtChartCanvas.h"
+#include "chart/canvas/QtChartCanvas.h"
 
 namespace {
 
@@ -97,13 +97,13 @@ TEST(RepeatedRows, PairInsidePairDrawsAsWithout) {
   auto draw = [](ChartCanvas& canvas, bool repeating) {
     canvas.ClearPen();
     canvas.SetBrush(kRed);
-    if (repeating) canvas.BeginRepeatedRows(40, 100, 0, kWidth - 1);
-    if (repeating) canvas.BeginRepeatedRows(50, 90, 0, kWidth - 1);
+    if (repeating) canvas.Hints()->BeginRepeatedRows(40, 100, 0, kWidth - 1);
+    if (repeating) canvas.Hints()->BeginRepeatedRows(50, 90, 0, kWidth - 1);
     canvas.FillRect({10, 20, 30, 120});
-    if (repeating) canvas.EndRepeatedRows();
+    if (repeating) canvas.Hints()->EndRepeatedRows();
     canvas.SetBrushColor(clBlue);
     canvas.FillRect({20, 60, 40, 70});
-    if (repeating) canvas.EndRepeatedRows();
+    if (repeating) canvas.Hints()->EndRepeatedRows();
   };
   QImage direct(kWidth, kHeight, QImage::Format_RGB32);
   QImage whole = direct;

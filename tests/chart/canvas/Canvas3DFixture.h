@@ -1,8 +1,8 @@
 #pragma once
 // A 3D canvas drawing straight onto a recording canvas (no off-screen bitmap), set up for one
 // repaint of the given view with the projection centred on the given plot rectangle.
-#include "chart/ChartCanvas3D.h"
-#include "chart/RecordingCanvas.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/RecordingCanvas.h"
 
 struct Recorded3D {
   RecordingCanvas rec;

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "PixelImage.h"
-#include "chart/ChartCanvas3D.h"
+#include "chart/canvas/ChartCanvas3D.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/RecordingCanvas.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/RecordingCanvas.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QRandomGenerator>
 
 #include "PixelImage.h"
-#include "chart/QtChartCanvas.h"
+#include "chart/canvas/QtChartCanvas.h"
 
 namespace {
 

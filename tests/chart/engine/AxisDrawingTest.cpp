@@ -44,7 +44,7 @@ TEST(AxisDrawing, LeftLabelsEndAtTheLabelsBandCentredOnTheirTicks) {
   // 95 lies Round(5 × 358 / 100) = 18 pixels below the top.
   EXPECT_EQ(t.Text(QStringLiteral("95"))->Points[0], (TPoint{60, 411 - 340 - 7}));
   EXPECT_EQ(t.Text(QStringLiteral("0"), 1)->Points[0], (TPoint{60, B - 7}));
-  EXPECT_EQ(t.chart.LeftAxis()->TickPositions.size(), 21u);
+  EXPECT_EQ(t.chart.LeftAxis()->TickPositions().size(), 21u);
   EXPECT_EQ(t.rec.HorizAlign(), THorizAlign::Left);  // put back after each text
 }
 
@@ -68,13 +68,14 @@ TEST(AxisDrawing, BottomAxisOfAnEmptyHistoryShowsOneZeroAtItsCentre) {
   ResultGraph t;
   t.Repaint();
   const TCustomChartAxis& bottom = *t.chart.BottomAxis();
-  ASSERT_EQ(bottom.CenterPixel, 292);
+  ASSERT_EQ(bottom.Mapping().CenterPixel(), 292);
   const Call* zero = t.Text(QStringLiteral("0"));
   ASSERT_NE(zero, nullptr);
   EXPECT_EQ(zero->Points[0], (TPoint{292, 417}));
   EXPECT_EQ(zero->HorizAlign, THorizAlign::Center);
   EXPECT_EQ(zero->VertAlign, TVertAlign::Top);
-  EXPECT_EQ(bottom.TickPositions, (std::vector<int>{292}));
+  EXPECT_EQ(bottom.LabelValues(bottom.ComputeLabelStep()), (std::vector<AxisLabel>{{0, 292}}));
+  EXPECT_EQ(bottom.TickPositions(), (std::vector<int>{292}));
   EXPECT_TRUE(t.HasLine({L, B}, {R, B}, clBlack, 2));                 // axis line
   EXPECT_TRUE(t.HasLine({292, B + 1}, {292, B + 5}, clGray));         // tick
   EXPECT_TRUE(t.HasLine({292, B}, {292 + D, B - D}, clGray, 1, TPenStyle::Dot));      // across the floor
@@ -126,7 +127,8 @@ TEST(AxisDrawing, TwoDrillsGiveLabelsZeroAndOneWithMinorTicksBetween) {
   t.line.Add(1, 150);
   t.Repaint();
   const TCustomChartAxis& bottom = *t.chart.BottomAxis();
-  EXPECT_EQ(bottom.TickPositions, (std::vector<int>{R, L}));
+  EXPECT_EQ(bottom.LabelValues(bottom.ComputeLabelStep()), (std::vector<AxisLabel>{{1, R}, {0, L}}));
+  EXPECT_EQ(bottom.TickPositions(), (std::vector<int>{R, L}));
   EXPECT_EQ(t.Text(QStringLiteral("1"))->Points[0], (TPoint{R, 417}));
   EXPECT_EQ(t.Text(QStringLiteral("0"))->Points[0], (TPoint{L, 417}));
   // (66 - 519) / 4 = -113.25: 66 + 113, 66 + Round(226.5), 66 + Round(339.75).

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartException.h"
+#include "chart/settings/ChartException.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {
@@ -21,13 +21,7 @@ struct MeasuredChart {
   }
   // Puts a shown range and a span of the given length on an axis.
   static void Span(TCustomChartAxis& axis, double min, double max, int length, int start = 0) {
-    axis.ShownMinimum = min;
-    axis.ShownMaximum = max;
-    axis.ShownRange = max - min;
-    axis.StartPixel = start;
-    axis.EndPixel = start + length;
-    axis.PixelLength = length;
-    axis.CenterPixel = start + length / 2;
+    axis.SetMapping(start, start + length, min, max);
   }
   RecordingCanvas rec{7, 12};
   TChart chart;
@@ -373,18 +367,18 @@ TEST(AxisLayout, BandsFromTheOutsideIn) {
   // "100" + " " = 28, ticks 6. Right: title 14, labels "300" + " " = 28, ticks 6.
   EXPECT_EQ(t.chart.PlotRect(), (TRect{66, 53, 519, 411}));
   const TCustomChartAxis& left = *t.chart.LeftAxis();
-  EXPECT_EQ(left.TitlePos, 32);
-  EXPECT_EQ(left.LabelsPos, 60);
-  EXPECT_EQ(left.StartPixel, 53);
-  EXPECT_EQ(left.EndPixel, 411);
-  EXPECT_EQ(left.CenterPixel, 232);
+  EXPECT_EQ(left.TitlePos(), 32);
+  EXPECT_EQ(left.LabelsPos(), 60);
+  EXPECT_EQ(left.Mapping().StartPixel(), 53);
+  EXPECT_EQ(left.Mapping().EndPixel(), 411);
+  EXPECT_EQ(left.Mapping().CenterPixel(), 232);
   const TCustomChartAxis& right = *t.chart.RightAxis();
-  EXPECT_EQ(right.TitlePos, 553);
-  EXPECT_EQ(right.LabelsPos, 525);
+  EXPECT_EQ(right.TitlePos(), 553);
+  EXPECT_EQ(right.LabelsPos(), 525);
   const TCustomChartAxis& bottom = *t.chart.BottomAxis();
-  EXPECT_EQ(bottom.LabelsPos, 417);
-  EXPECT_EQ(bottom.StartPixel, 66);
-  EXPECT_EQ(bottom.EndPixel, 519);
+  EXPECT_EQ(bottom.LabelsPos(), 417);
+  EXPECT_EQ(bottom.Mapping().StartPixel(), 66);
+  EXPECT_EQ(bottom.Mapping().EndPixel(), 519);
   EXPECT_EQ(bottom.Minimum(), 0);
   EXPECT_EQ(bottom.Maximum(), 0);
   EXPECT_EQ(left.Maximum(), 100);
@@ -400,28 +394,28 @@ TEST(AxisLayout, SeriesMarginsWidenOnlyAutomaticEnds) {
   t.bars.MarginTop = 40;  // the left axis is fixed: no effect
   t.Repaint();
   const TCustomChartAxis& bottom = *t.chart.BottomAxis();
-  const double narrowed = bottom.PixelLength - 50;
-  EXPECT_NEAR(bottom.ShownMinimum, -20 * 4 / narrowed, 1e-9);
-  EXPECT_NEAR(bottom.ShownMaximum, 4 + 30 * 4 / narrowed, 1e-9);
+  const double narrowed = bottom.Mapping().PixelLength() - 50;
+  EXPECT_NEAR(bottom.Mapping().ShownMinimum(), -20 * 4 / narrowed, 1e-9);
+  EXPECT_NEAR(bottom.Mapping().ShownMaximum(), 4 + 30 * 4 / narrowed, 1e-9);
   EXPECT_EQ(bottom.Minimum(), 0);
   EXPECT_EQ(bottom.Maximum(), 4);
   // The data keep to the span less the margins.
-  EXPECT_EQ(bottom.ValueToPixel(0), bottom.StartPixel + 20);
-  EXPECT_EQ(bottom.ValueToPixel(4), bottom.EndPixel - 30);
-  EXPECT_EQ(t.chart.LeftAxis()->ShownMaximum, 100);
+  EXPECT_EQ(bottom.ValueToPixel(0), bottom.Mapping().StartPixel() + 20);
+  EXPECT_EQ(bottom.ValueToPixel(4), bottom.Mapping().EndPixel() - 30);
+  EXPECT_EQ(t.chart.LeftAxis()->Mapping().ShownMaximum(), 100);
 
   // An automatic vertical axis takes the top margin above its maximum.
   t.chart.LeftAxis()->SetAutomatic(true);
   t.Repaint();
   const TCustomChartAxis& left = *t.chart.LeftAxis();
-  EXPECT_EQ(left.ValueToPixel(50), left.StartPixel + 40);
+  EXPECT_EQ(left.ValueToPixel(50), left.Mapping().StartPixel() + 40);
 }
 
 TEST(AxisHitTest, LabelsBandUpToThreePixelsPastTheAxisLine) {
   ResultGraph t;
   t.Repaint();
   const TCustomChartAxis& left = *t.chart.LeftAxis();
-  ASSERT_EQ(left.AxisLinePos, 66);
+  ASSERT_EQ(left.AxisLinePos(), 66);
   EXPECT_TRUE(left.AxisHitTest(60, 53));
   EXPECT_TRUE(left.AxisHitTest(68, 410));
   EXPECT_FALSE(left.AxisHitTest(69, 200));
@@ -429,7 +423,7 @@ TEST(AxisHitTest, LabelsBandUpToThreePixelsPastTheAxisLine) {
   EXPECT_FALSE(left.AxisHitTest(62, 411));
   EXPECT_FALSE(left.AxisHitTest(62, 52));
   const TCustomChartAxis& bottom = *t.chart.BottomAxis();
-  ASSERT_EQ(bottom.AxisLinePos, 411);
+  ASSERT_EQ(bottom.AxisLinePos(), 411);
   EXPECT_TRUE(bottom.AxisHitTest(66, 408));  // from AxisLinePos - 3 down to LabelsPos
   EXPECT_TRUE(bottom.AxisHitTest(518, 416));
   EXPECT_FALSE(bottom.AxisHitTest(300, 417));

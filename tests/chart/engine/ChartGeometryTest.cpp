@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "chart/ChartException.h"
+#include "chart/settings/ChartException.h"
 #include "tests/chart/engine/EngineFixture.h"
 
 namespace {

@@ -161,7 +161,7 @@ TEST(ChartPress, OnlySeriesAxesAndThePlotStartADrag) {
   }
   // On the left axis' labels.
   const TCustomChartAxis& left = m.Left();
-  m.chart.MouseDown(Qt::LeftButton, Qt::NoModifier, left.LabelsPos, left.CenterPixel);
+  m.chart.MouseDown(Qt::LeftButton, Qt::NoModifier, left.LabelsPos(), left.Mapping().CenterPixel());
   EXPECT_TRUE(m.chart.ZoomDrag.Dragging);
 }
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "chart/Chart.h"
-#include "chart/ChartSeries.h"
-#include "chart/RecordingCanvas.h"
-#include "chart/ResultGraphChart.h"
+#include "chart/engine/ChartSeries.h"
+#include "chart/canvas/RecordingCanvas.h"
+#include "graph/ResultGraphChart.h"
 
 class FakeSeries : public TChartSeries {
  public:

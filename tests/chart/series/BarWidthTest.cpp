@@ -1,4 +1,4 @@
-#include "chart/BarWidth.h"
+#include "chart/series/BarWidth.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "chart/RecordingCanvas.h"
+#include "chart/canvas/RecordingCanvas.h"
 
 // Readable failure messages for the geometry types.
 inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }

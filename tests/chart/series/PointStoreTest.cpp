@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "chart/ChartException.h"
+#include "chart/settings/ChartException.h"
 #include "tests/chart/series/ResultGraphFixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // whose characters are 7 pixels wide and whose texts are fh pixels high.
 #include <vector>
 
-#include "chart/ResultGraphChart.h"
-#include "chart/ResultGraphSeries.h"
-#include "chart/RecordingCanvas.h"
+#include "graph/ResultGraphChart.h"
+#include "graph/ResultGraphSeries.h"
+#include "chart/canvas/RecordingCanvas.h"
 
 struct ResultGraph {
   explicit ResultGraph(int fh = 14) : rec(7, fh) {

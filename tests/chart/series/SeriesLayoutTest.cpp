@@ -58,7 +58,7 @@ TEST(BarWidthInChart, FollowsTheBottomAxisLength) {
   ResultGraph g;
   for (int i = 0; i < 7; ++i) g.Add(50, 200);
   g.Repaint();
-  ASSERT_EQ(g.chart.BottomAxis()->PixelLength, 453);
+  ASSERT_EQ(g.chart.BottomAxis()->Mapping().PixelLength(), 453);
   // Room 453 div 8 = 56, 70 % is 39.2, rounded 39, made even.
   EXPECT_EQ(g.bars.BarPixelWidth, 40);
   int left = -1, right = -1;
@@ -66,8 +66,8 @@ TEST(BarWidthInChart, FollowsTheBottomAxisLength) {
   EXPECT_EQ(left, 40);
   EXPECT_EQ(right, 40);
   // The axis keeps the margin free: point 0 sits 40 pixels in from the axis' start.
-  EXPECT_EQ(g.chart.BottomAxis()->ValueToPixel(0), g.chart.BottomAxis()->StartPixel + 40);
-  EXPECT_EQ(g.chart.BottomAxis()->ValueToPixel(6), g.chart.BottomAxis()->EndPixel - 40);
+  EXPECT_EQ(g.chart.BottomAxis()->ValueToPixel(0), g.chart.BottomAxis()->Mapping().StartPixel() + 40);
+  EXPECT_EQ(g.chart.BottomAxis()->ValueToPixel(6), g.chart.BottomAxis()->Mapping().EndPixel() - 40);
 
   g.bars.SetSideMargins(false);  // room 453 div 7 = 64, 44.8 -> 45 -> 46, half as margin
   g.Repaint();
@@ -88,7 +88,7 @@ TEST(BarWidthInChart, OnePointTakesSeventyPercentOfHalfTheAxis) {
   // 453 div 2 = 226, 70 % is 158.2 -> 158, even.
   EXPECT_EQ(g.bars.BarPixelWidth, 158);
   // A zero-length bottom axis range puts the single point at the axis' centre.
-  EXPECT_EQ(g.bars.CalcXPos(0), g.chart.BottomAxis()->CenterPixel - 79);
+  EXPECT_EQ(g.bars.CalcXPos(0), g.chart.BottomAxis()->Mapping().CenterPixel() - 79);
 }
 
 TEST(Margins, EmptyHistoryAsksForNothingAndDrawsNoSeries) {

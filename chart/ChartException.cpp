@@ -1,2 +1,0 @@
-#include "chart/ChartException.h"
-// The exception classes are complete in their header; this unit anchors the chart library.

@@ -1,0 +1,35 @@
+# The chart's layers include only what the table in docs/ARCHITECTURE.md allows them:
+#   cmake -DSOURCE_DIR=<the project> -P IncludeRules.cmake
+# names every #include "chart/..." in a layer's folder that breaks the table, and fails.
+set(may_include_raster raster)
+set(may_include_canvas canvas raster)  # raster: only the Qt canvas, the files named Qt*
+set(may_include_settings settings canvas)
+set(may_include_engine engine settings canvas)
+set(may_include_series series engine settings canvas)
+set(may_include_plan plan series engine settings canvas raster)
+
+file(GLOB_RECURSE sources ${SOURCE_DIR}/chart/*.h ${SOURCE_DIR}/chart/*.cpp)
+set(broken "")
+foreach(file IN LISTS sources)
+  file(RELATIVE_PATH path ${SOURCE_DIR}/chart ${file})
+  if(NOT path MATCHES "/")
+    continue()  # the chart on top includes every layer
+  endif()
+  string(REGEX REPLACE "/.*" "" layer ${path})
+  get_filename_component(name ${file} NAME)
+  file(STRINGS ${file} includes REGEX "^#include \"chart/")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "^#include \"chart/([a-z]+)/")
+      set(included ${CMAKE_MATCH_1})
+    else()
+      set(included "the chart on top")
+    endif()
+    list(FIND may_include_${layer} "${included}" allowed)
+    if(allowed EQUAL -1 OR (layer STREQUAL "canvas" AND included STREQUAL "raster" AND NOT name MATCHES "^Qt"))
+      string(APPEND broken "  chart/${path}: ${line}\n")
+    endif()
+  endforeach()
+endforeach()
+if(broken)
+  message(FATAL_ERROR "includes that break the chart's layers (docs/ARCHITECTURE.md):\n${broken}")
+endif()
