@@ -165,12 +165,12 @@ constexpr Picture kPictures[] = {
     {"TenThousandDrills", "WheelScrolled", "8634fc1be10c7f4ca78d8abec172c383"},
     {"TenThousandDrills", "View2D", "a40ffd343640413d5f3ce458009d9bbc"},
     {"TenThousandDrills", "View3DZoom150", "63d89d8435fcd3befc2698ccb301de79"},
-    {"UnreadableLines", "AsOpened", "a42fc7c9288901d1c329b7b1605a33bb"},
-    {"UnreadableLines", "Zoomed", "3c67a279d6ecb9c9c38233cf07063b0a"},
-    {"UnreadableLines", "Panned", "4778f376a4b3b233a4b0f4f91ed267dd"},
-    {"UnreadableLines", "WheelScrolled", "91fddd0be00846a05f48012ad954b599"},
+    {"UnreadableLines", "AsOpened", "72fb176c34454d669e9a6664384122de"},
+    {"UnreadableLines", "Zoomed", "be9f2aded0ca65dd4d16c4c5c0027655"},
+    {"UnreadableLines", "Panned", "35d7f46397865df958c47cf80db477cc"},
+    {"UnreadableLines", "WheelScrolled", "0e8afe9e8f910bc1c379d9bfe3f1babe"},
     {"UnreadableLines", "View2D", "223d1c119449207d0cc9df2352f37fdb"},
-    {"UnreadableLines", "View3DZoom150", "fba8e77918d091fc58a2acab000404af"},
+    {"UnreadableLines", "View3DZoom150", "2c9dbec8efb85dc0598fbd53ef9d9368"},
 };
 
 INSTANTIATE_TEST_SUITE_P(ResultGraph, WholePicture, testing::ValuesIn(kPictures),
