@@ -31,6 +31,8 @@ Range FittedRange(double lowest, double highest, double leastMargin, double floo
 }
 
 QString DayText(const QDate& day) { return day.toString(QStringLiteral("yyyy/MM/dd")); }
+// A day as the bottom axis names it; the axis' title gives the years.
+QString DayLabel(const QDate& day) { return day.toString(QStringLiteral("M/d")); }
 
 }  // namespace
 
@@ -48,7 +50,6 @@ TrendChart::TrendChart(QWidget* parent) : TChart(parent) {
   }
   LeftAxis()->Title().SetCaption(QStringLiteral("正答率（％）"));
   RightAxis()->Title().SetCaption(QStringLiteral("平均所要時間（秒）"));
-  BottomAxis()->SetLabels(false);
 
   rate_.SetTitle(QStringLiteral("正答率"));
   rate_.SetSeriesColor(clRed);
@@ -76,7 +77,7 @@ void TrendChart::Plot(const std::vector<DayTrend>& days) {
     return;
   }
   for (size_t i = 0; i < days.size(); ++i) {
-    rate_.AddPoint(double(i), days[i].Rate);
+    rate_.AddPoint(double(i), days[i].Rate, DayLabel(days[i].Day));
     seconds_.AddPoint(double(i), days[i].Seconds);
   }
   const auto [lowRate, highRate] = std::minmax_element(days.begin(), days.end(), [](auto& a, auto& b) { return a.Rate < b.Rate; });

@@ -1,8 +1,10 @@
 // Drawing of one axis: title, value labels, axis line, ticks, grid and minor ticks.
 #include <cmath>
+#include <cstdlib>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartSeries.h"
 #include "platform/Rounding.h"
 
 namespace {
@@ -41,10 +43,36 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const QString& text, int angle
   c.SetTextAlign(THorizAlign::Left, TVertAlign::Top);
 }
 
+std::vector<AxisLabel> TCustomChartAxis::PointLabels() const {
+  std::vector<AxisLabel> labels;
+  const TChartSeries* s = LabelledSeries();
+  if (s == nullptr) return labels;
+  const AxisMapping& m = mapping_;
+  ChartCanvas& c = chart_->Canvas().Canvas();
+  c.SetFont(labelsFont_.ToCanvasFont());
+  const int gap = c.TextWidth(QStringLiteral(" "));
+  const bool alongAxis = TextAlongAxis(labelsAngle_);
+  int lastPixel = 0, lastHalf = 0;
+  for (int i = 0; i < s->PointCount(); ++i) {
+    const QString text = s->PointLabel(i);
+    const double v = s->YMandatory() ? s->XValue(i) : s->YValue(i);
+    if (text.isEmpty() || v < m.ShownMinimum() || v > m.ShownMaximum()) continue;
+    const int p = m.ValueToPixel(v);
+    const int half = (alongAxis ? c.TextWidth(text) : c.TextHeight(text)) / 2;
+    if (!labels.empty() && std::abs(p - lastPixel) < lastHalf + gap + half) continue;
+    labels.push_back({v, p, text});
+    lastPixel = p;
+    lastHalf = half;
+  }
+  return labels;
+}
+
 std::vector<AxisLabel> TCustomChartAxis::LabelValues(double step) const {
   std::vector<AxisLabel> labels;
   const AxisMapping& m = mapping_;
-  if (!(step > 0) || m.ShownMaximum() < m.ShownMinimum() || EffectiveLabelStyle() != talValue) return labels;
+  const TAxisLabelStyle style = EffectiveLabelStyle();
+  if (style == talText) return PointLabels();
+  if (!(step > 0) || m.ShownMaximum() < m.ShownMinimum() || style != talValue) return labels;
   if (std::fabs(m.ShownRange() / step) >= kMaxLabelCount) return labels;
   double v = m.ShownMaximum();
   if (m.ShownMinimum() != m.ShownMaximum() && roundFirstLabel_) v = IntPart(m.ShownMaximum() / step) * step;
@@ -65,10 +93,11 @@ void TCustomChartAxis::DrawLabels(double step) {
     if (tickOnLabelsOnly_) AddTickPosition(label.Pixel);
     c.SetFont(labelsFont_.ToCanvasFont());
     c.SetBrushStyle(TBrushStyle::Clear);
+    const QString text = label.Text.isEmpty() ? FormatAxisLabel(label.Value) : label.Text;
     if (horizontal_) {
-      DrawAxisText(label.Pixel, labelsPos_, FormatAxisLabel(label.Value), labelsAngle_);
+      DrawAxisText(label.Pixel, labelsPos_, text, labelsAngle_);
     } else {
-      DrawAxisText(labelsPos_, label.Pixel, FormatAxisLabel(label.Value), labelsAngle_);
+      DrawAxisText(labelsPos_, label.Pixel, text, labelsAngle_);
     }
   }
 }

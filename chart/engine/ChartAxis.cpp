@@ -240,11 +240,11 @@ int TCustomChartAxis::TickBandSize() const {
   return n;
 }
 
-namespace {
-// Whether a text at this angle lies along the axis (its height is measured across it).
-bool TextAcrossAxis(bool horizontal, int angle) {
-  return horizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+bool TCustomChartAxis::TextAlongAxis(int angle) const {
+  return horizontal_ ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
 }
+
+namespace {
 const QString kMeasureText = QStringLiteral("W");
 }  // namespace
 
@@ -252,7 +252,7 @@ int TCustomChartAxis::TitleBandSize() const {
   if (titleSize_ != 0) return titleSize_;
   ChartCanvas& c = chart_->Canvas().Canvas();
   c.SetFont(title_.Font().ToCanvasFont());
-  if (TextAcrossAxis(horizontal_, title_.Angle())) return c.TextHeight(kMeasureText);
+  if (TextAlongAxis(title_.Angle())) return c.TextHeight(kMeasureText);
   return c.TextWidth(title_.Caption());
 }
 
@@ -260,7 +260,7 @@ int TCustomChartAxis::LabelsBandSize() const {
   if (labelsSize_ != 0) return labelsSize_;
   ChartCanvas& c = chart_->Canvas().Canvas();
   c.SetFont(labelsFont_.ToCanvasFont());
-  if (TextAcrossAxis(horizontal_, labelsAngle_)) return c.TextHeight(kMeasureText);
+  if (TextAlongAxis(labelsAngle_)) return c.TextHeight(kMeasureText);
   switch (EffectiveLabelStyle()) {
     case talValue:
       return WidestValueLabel();
@@ -382,16 +382,30 @@ double TCustomChartAxis::NextNiceStep(double step) {
   return 10;
 }
 
+namespace {
+// Whether a series' point labels can stand on the axis: its values run across the axis and its
+// first point has a label.
+bool LabelsAcross(const TChartSeries& s, bool horizontalAxis) {
+  return s.YMandatory() == horizontalAxis && s.PointCount() > 0 && !s.PointLabel(0).isEmpty();
+}
+}  // namespace
+
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const {
   if (labelStyle_ != talAuto) return labelStyle_;
   TAxisLabelStyle style = talNone;
   for (const TChartSeries* s : chart_->SeriesList()) {
     if (!s->Active() || !s->AssociatedToAxis(this)) continue;
-    const bool valuesAcross = s->YMandatory() == horizontal_;
-    if (valuesAcross && s->PointCount() > 0 && !s->PointLabel(0).isEmpty()) return talText;
+    if (LabelsAcross(*s, horizontal_)) return talText;
     style = talValue;
   }
   return style;
+}
+
+const TChartSeries* TCustomChartAxis::LabelledSeries() const {
+  for (const TChartSeries* s : chart_->SeriesList()) {
+    if (s->Active() && s->AssociatedToAxis(this) && LabelsAcross(*s, horizontal_)) return s;
+  }
+  return nullptr;
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value) const {
@@ -441,4 +455,8 @@ bool TCustomChartAxis::AxisHitTest(int x, int y) const {
   return r.Contains(x, y);
 }
 
-std::ostream& operator<<(std::ostream& out, const AxisLabel& label) { return out << label.Value << " at " << label.Pixel; }
+std::ostream& operator<<(std::ostream& out, const AxisLabel& label) {
+  out << label.Value << " at " << label.Pixel;
+  if (!label.Text.isEmpty()) out << " \"" << label.Text.toStdString() << '"';
+  return out;
+}

@@ -14,16 +14,19 @@
 #include "platform/Geometry.h"
 
 class TCustomAxisPanel;
+class TChartSeries;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 
-// A value label of an axis: the value and the pixel along the axis it stands at.
+// A label of an axis: the value and the pixel along the axis it stands at, and for a point's
+// label its text (a value label's text is the formatted value).
 struct AxisLabel {
   double Value;
   int Pixel;
+  QString Text = {};
   friend bool operator==(const AxisLabel&, const AxisLabel&) = default;
 };
-// "95 at 71", for test output.
+// "95 at 71", or "95 at 71 "05/01"" for a point's label, for test output.
 std::ostream& operator<<(std::ostream& out, const AxisLabel& label);
 
 class TCustomChartAxis {
@@ -168,9 +171,11 @@ class TCustomChartAxis {
   double PixelToValue(int pixel) const { return mapping_.PixelToValue(pixel); }
   // The value distance between neighbouring labels.
   double ComputeLabelStep() const;
-  // The value labels for the step, from the top of the shown range down, each with its pixel:
-  // those inside the span, or every one with LabelsOnAxis. None when the axis shows no values or
-  // would need 10,000 labels or more.
+  // The labels the axis draws. Value labels for the step, from the top of the shown range down,
+  // each with its pixel: those inside the span, or every one with LabelsOnAxis; none when the
+  // axis would need 10,000 labels or more. Point labels (talText): those of the labelled series'
+  // points within the shown range, in the points' order, leaving out a label that would come
+  // closer than a space to the one before it.
   std::vector<AxisLabel> LabelValues(double step) const;
   double StepForLabelCount(int count) const;
   static double NextNiceStep(double step);
@@ -205,6 +210,12 @@ class TCustomChartAxis {
   void StoreMaximum(double value);
   // The depth at which this axis is drawn: 0 in front, the chart depth for far-side axes.
   int DrawDepth() const;
+  // Whether a text at this angle lies along the axis (its height is measured across it).
+  bool TextAlongAxis(int angle) const;
+  // The first active series bound to the axis whose values run across it and whose first point
+  // has a label: the series whose point labels a talText axis shows.
+  const TChartSeries* LabelledSeries() const;
+  std::vector<AxisLabel> PointLabels() const;
   // Draws the labels of LabelValues and collects their ticks.
   void DrawLabels(double step);
   void DrawLines();

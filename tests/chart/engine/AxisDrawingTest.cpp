@@ -157,4 +157,30 @@ TEST(AxisDrawing, InnerTicksRunIntoThePlot) {
   EXPECT_TRUE(t.HasLine({L + 1, T}, {L + 4, T}, clGray));
 }
 
+// Point labels stand at their points, in the points' order; one that would come closer than a
+// space to the label before it is left out, and so is its tick.
+TEST(AxisDrawing, PointLabelsStandAtTheirPointsAndMakeRoomForEachOther) {
+  ResultGraph t;
+  t.bars.Add(0, 95, QStringLiteral("5/1"));
+  t.bars.Add(1, 80, QStringLiteral("5/2"));
+  t.bars.Add(2, 70, QStringLiteral("5/3"));
+  t.bars.Add(3, 60, QStringLiteral("5/4"));
+  t.line.Add(0, 207);
+  t.line.Add(3, 150);
+  t.Repaint();
+  const TCustomChartAxis& bottom = *t.chart.BottomAxis();
+  EXPECT_EQ(bottom.EffectiveLabelStyle(), talText);
+  EXPECT_EQ(bottom.LabelValues(bottom.ComputeLabelStep()),
+            (std::vector<AxisLabel>{{0, L, "5/1"}, {1, 217, "5/2"}, {2, 368, "5/3"}, {3, R, "5/4"}}));
+  EXPECT_EQ(t.Text(QStringLiteral("5/3"))->Points[0], (TPoint{368, 417}));
+
+  for (int x = 4; x < 40; ++x) t.bars.Add(x, 50, QStringLiteral("12/%1").arg(x));
+  t.Repaint();
+  std::vector<QString> shown;
+  for (const AxisLabel& label : bottom.LabelValues(bottom.ComputeLabelStep())) shown.push_back(label.Text);
+  EXPECT_EQ(shown, (std::vector<QString>{"5/1", "5/4", "12/6", "12/9", "12/13", "12/17", "12/21", "12/25", "12/29",
+                                         "12/33", "12/37"}));
+  EXPECT_EQ(bottom.TickPositions().size(), shown.size());
+}
+
 }  // namespace
