@@ -433,13 +433,22 @@ bool ImagePixels::FillPolygon(std::span<const QPoint> points, QRgb colour) {
   if (!polygon_.Set(points)) return false;
   int top = std::max(polygon_.Top(), bounds_.top());
   const int bottom = std::min(polygon_.Bottom(), bounds_.bottom());
-  if (covered_ != nullptr && top <= bottom) {
-    // The rows above the first with an uncovered pixel in the polygon's columns keep nothing.
-    const auto [left, right] = std::minmax_element(points.begin(), points.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
-    top = covered_->FirstUncoveredRow(left->x(), right->x(), top);
+  if (top > bottom) return true;
+  // An edge crosses a row between its ends' columns: the fill's pixels lie in these columns.
+  const auto [leftmost, rightmost] = std::minmax_element(points.begin(), points.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+  const QRect reach(QPoint(leftmost->x(), top), QPoint(rightmost->x(), bottom));
+  if (covered_ == nullptr && NoneSkipped(reach) && InInner(reach)) {
+    // Nothing clips, leaves out or covers a pixel of it: each span is written as it is.
+    polygon_.ForEachSpan(
+        top, bottom, [&](int y, int left, int right) { FillRun(Line(y) + left, right - left, colour); },
+        [&](int top, int bottom, int left, int right) { FillInside(QRect(QPoint(left, top), QPoint(right - 1, bottom)), colour); });
+    return true;
   }
+  // The rows above the first with an uncovered pixel in the polygon's columns keep nothing.
+  if (covered_ != nullptr) top = covered_->FirstUncoveredRow(reach.left(), reach.right(), top);
   for (const Stretch& s : RowsWritten(top, bottom)) {
-    if (s.From > s.To) continue;
+    // Beside what is left out, a polygon wholly right of the last column written keeps nothing.
+    if (s.From > s.To || s.LastColumn < reach.left()) continue;
     polygon_.ForEachSpan(
         s.From, s.To, [&](int y, int left, int right) { FillRow(y, left, std::min(right - 1, s.LastColumn), colour); },
         [&](int top, int bottom, int left, int right) {
