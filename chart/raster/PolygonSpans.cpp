@@ -27,6 +27,24 @@ bool PolygonSpans::Set(std::span<const QPoint> points) {
     bottom_ = std::max(bottom_, b.y() - 1);
   }
   crossings_.resize(edges_.size());
+  // The chart's polygons have a few corners, whose rows are sorted in place as they come: the
+  // library's sort moves them with a call of memmove each.
+  events_.clear();
+  if (edges_.empty()) return true;
+  if (points.size() > kFewCorners) {
+    for (const QPoint& p : points) events_.push_back(p.y());
+    std::sort(events_.begin(), events_.end());
+    events_.erase(std::unique(events_.begin(), events_.end()), events_.end());
+    return true;
+  }
+  for (const QPoint& p : points) {
+    const int row = p.y();
+    size_t j = events_.size();
+    if (std::find(events_.begin(), events_.end(), row) != events_.end()) continue;
+    events_.push_back(row);
+    for (; j > 0 && events_[j - 1] > row; --j) events_[j] = events_[j - 1];
+    events_[j] = row;
+  }
   return true;
 }
 

@@ -49,39 +49,17 @@ class PolygonSpans {
     return int64_t{1} << 40;
   }
 
-  static constexpr size_t kFewEdges = 8;  // up to this many, their rows are sorted as they come
+  static constexpr size_t kFewCorners = 8;  // up to this many, their rows are sorted as they come
   std::vector<Edge> edges_;
   std::vector<int> crossings_;
-  std::vector<int> events_;  // the rows where an edge begins or ends, in order
+  // The rows where an edge begins or ends, in order, each once: the corners' rows, as every
+  // corner's row is that of an edge's end or, between two level edges, of a neighbour's.
+  std::vector<int> events_;
   int top_ = 1, bottom_ = 0;
 };
 
 template <typename F, typename B>
 void PolygonSpans::ForEachSpan(int from, int to, F f, B block) {
-  // The rows in order, each once. The chart's polygons have a few edges, whose rows are sorted in
-  // place as they come: the library's sort moves them with a call of memmove each.
-  events_.clear();
-  if (edges_.size() > kFewEdges) {
-    for (const Edge& e : edges_) {
-      events_.push_back(e.Top);
-      events_.push_back(e.Bottom);
-    }
-    std::sort(events_.begin(), events_.end());
-    events_.erase(std::unique(events_.begin(), events_.end()), events_.end());
-  } else {
-    const auto add = [this](int row) {
-      size_t j = events_.size();
-      for (size_t k = 0; k < j; ++k)
-        if (events_[k] == row) return;
-      events_.push_back(row);
-      for (; j > 0 && events_[j - 1] > row; --j) events_[j] = events_[j - 1];
-      events_[j] = row;
-    };
-    for (const Edge& e : edges_) {
-      add(e.Top);
-      add(e.Bottom);
-    }
-  }
   for (size_t k = 0; k + 1 < events_.size(); ++k) {
     const int y0 = std::max(events_[k], from), y1 = std::min(events_[k + 1], to + 1);
     if (y0 >= y1) continue;
