@@ -140,8 +140,11 @@ void QtChartCanvas::SyncDirectClip() {
 QtChartCanvas::~QtChartCanvas() = default;
 
 void QtChartCanvas::ApplyPenMode() {
-  painter_.setCompositionMode(PenMode() == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
-                                                            : QPainter::CompositionMode_SourceOver);
+  const QPainter::CompositionMode mode =
+      PenMode() == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver;
+  if (mode == compositionMode_) return;
+  painter_.setCompositionMode(mode);
+  compositionMode_ = mode;
 }
 
 void QtChartCanvas::ApplyBrush() {
@@ -445,5 +448,6 @@ void QtChartCanvas::Unclip() {
 
 void QtChartCanvas::DrawImage(int x, int y, const QImage& image) {
   painter_.setCompositionMode(QPainter::CompositionMode_Source);
+  compositionMode_ = QPainter::CompositionMode_Source;
   painter_.drawImage(x, y, image);
 }

@@ -103,6 +103,8 @@ class QtChartCanvas : public ChartCanvas, private CanvasHints {
   TCanvasFont cachedFont_;
   QFont qfont_;
   bool fontValid_ = false;
+  // The painter's composition mode, set only when it changes (a fresh painter's is SourceOver).
+  QPainter::CompositionMode compositionMode_ = QPainter::CompositionMode_SourceOver;
   bool repeating_ = false;  // between BeginRepeatedRows and EndRepeatedRows, when the writer repeats
   TextCache* texts_;
   FontTexts* fontTexts_ = nullptr;  // of cachedFont_, while fontValid_
