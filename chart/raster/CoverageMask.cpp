@@ -36,10 +36,16 @@ bool CoverageMask::Covers(const TRect& r) const {
   const int first = c.Left / 64, last = (c.Right - 1) / 64;
   const uint64_t head = Bits(c.Left % 64, first == last ? (c.Right - 1) % 64 : 63);
   const uint64_t tail = Bits(0, (c.Right - 1) % 64);
+  if (first == last) {
+    // Within one word, as most marks' boxes and texts are: one test a row.
+    const uint64_t* word = RowBits(c.Top) + first;
+    for (int y = c.Top; y < c.Bottom; ++y, word += words_)
+      if ((*word & head) != head) return false;
+    return true;
+  }
   for (int y = c.Top; y < c.Bottom; ++y) {
     const uint64_t* row = RowBits(y);
     if ((row[first] & head) != head) return false;
-    if (first == last) continue;
     for (int w = first + 1; w < last; ++w)
       if (row[w] != ~uint64_t{0}) return false;
     if ((row[last] & tail) != tail) return false;
@@ -57,10 +63,16 @@ void CoverageMask::CoverDrawn(const QImage& image, const QRect& within) {
       uint64_t zero = 0;  // a set bit: a pixel left at zero
       int k = 0;
 #if defined(__SSE2__)
-      for (; k + 4 <= n; k += 4) {
-        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x0 + k));
-        zero |= uint64_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, _mm_setzero_si128())))) << k;
+      // Sixteen pixels a step: their comparisons packed to one byte each, then to one bit.
+      const __m128i none = _mm_setzero_si128();
+      const auto zeros = [&](int at) {
+        return _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x0 + at)), none);
+      };
+      for (; k + 16 <= n; k += 16) {
+        const __m128i low = _mm_packs_epi32(zeros(k), zeros(k + 4)), high = _mm_packs_epi32(zeros(k + 8), zeros(k + 12));
+        zero |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_packs_epi16(low, high)))) << k;
       }
+      for (; k + 4 <= n; k += 4) zero |= uint64_t(_mm_movemask_ps(_mm_castsi128_ps(zeros(k)))) << k;
 #endif
       for (; k < n; ++k) zero |= uint64_t(line[x0 + k] == 0) << k;
       const uint64_t inMask = n == 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
