@@ -237,16 +237,9 @@ void TForm1::Button1Click() {
   record.Started = QDateTime::currentDateTime();
   if (!RunProblems(drill, record)) return;
   // The history file is saved first; a failed save is shown once the records have the drill.
-  QString saveError;
-  try {
-    StoreSummary(record.TotalMs);
-  } catch (const AppError& e) {
-    saveError = e.Message();
-  } catch (const std::exception& e) {
-    saveError = QString::fromLocal8Bit(e.what());
-  }
+  const std::optional<QString> saveError = ErrorMessageOf([&] { StoreSummary(record.TotalMs); });
   Record(std::move(record));
-  if (!saveError.isEmpty()) ShowErrorBox(saveError);
+  if (saveError) ShowErrorBox(*saveError);
   FocusStart();
 }
 

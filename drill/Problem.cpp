@@ -1,26 +1,21 @@
 #include "drill/Problem.h"
 
+#include "drill/Fact.h"
+
 Problem NextProblem(Random& random) {
-  Problem p;
-  p.Left = random.Below(19);
-  if (p.Left > 9) {
-    p.Right = random.Below(9);
+  Fact f;
+  f.Left = random.Below(19);
+  if (f.Left > 9) {
+    f.Right = random.Below(9);
     switch (random.Below(3)) {
-      case 0: p.Operator = kPlus; break;
-      case 1: p.Operator = kMinus; break;
-      default: p.Operator = kTimes; break;
+      case 0: f.Op = Operation::Plus; break;
+      case 1: f.Op = Operation::Minus; break;
+      default: f.Op = Operation::Times; break;
     }
   } else {
-    p.Right = random.Below(19);
-    p.Operator = p.Right <= 9 ? kTimes : kPlus;
+    f.Right = random.Below(19);
+    f.Op = f.Right <= 9 ? Operation::Times : Operation::Plus;
   }
-  // The answer follows from the operator text.
-  if (p.Operator == kPlus) {
-    p.Answer = p.Left + p.Right;
-  } else if (p.Operator == kMinus) {
-    p.Answer = p.Left - p.Right;
-  } else {
-    p.Answer = p.Left * p.Right;
-  }
-  return p;
+  // The operator text and the answer follow from the operation.
+  return ProblemOf(f);
 }

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
-#include <exception>
 
 #include "platform/AppError.h"
 
@@ -54,11 +53,5 @@ ErrorPresenter SetErrorPresenter(ErrorPresenter presenter) {
 }
 
 void RunHandler(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const AppError& e) {
-    ShowErrorBox(e.Message());
-  } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromLocal8Bit(e.what()));
-  }
+  if (const std::optional<QString> message = ErrorMessageOf(body)) ShowErrorBox(*message);
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QThread>
 #include <functional>
+#include <optional>
 #include <type_traits>
 
 #include "platform/AppError.h"
@@ -33,18 +34,17 @@ class RecordsThread {
   void Post(QObject* receiver, std::function<Result()> job, Done<Result> done,
             std::function<void(const QString&)> failed) {
     Run(receiver, [job = std::move(job), done = std::move(done), failed = std::move(failed)]() -> std::function<void()> {
-      try {
+      std::function<void()> deliver;
+      const std::optional<QString> message = ErrorMessageOf([&] {
         if constexpr (std::is_void_v<Result>) {
           job();
-          return done;
+          deliver = done;
         } else {
-          return [result = job(), done] { done(result); };
+          deliver = [result = job(), done] { done(result); };
         }
-      } catch (const AppError& e) {
-        return [message = e.Message(), failed] { failed(message); };
-      } catch (const std::exception& e) {
-        return [message = QString::fromLocal8Bit(e.what()), failed] { failed(message); };
-      }
+      });
+      if (message) return [message = *message, failed] { failed(message); };
+      return deliver;
     });
   }
 

@@ -14,6 +14,6 @@ inline constexpr int kRecordsBusyWaitMs = 5000;
 // longer than busyMs, damaged, not a database, of a newer version); nothing is added then.
 void WriteDrillRecord(const QString& path, const DrillRecord& drill, int busyMs = kRecordsBusyWaitMs);
 
-// Adds several drills in one transaction, as WriteDrillRecord adds one (an import, a sample);
-// the error names the first drill's kind.
+// Adds several drills in one transaction, as WriteDrillRecord adds one (a database filled with
+// many drills at once); the error names the first drill's kind.
 void WriteDrillRecords(const QString& path, std::span<const DrillRecord> drills, int busyMs = kRecordsBusyWaitMs);

@@ -1,12 +1,12 @@
 #include "records/SqliteDatabase.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 
+#include "history/HistoryLock.h"
 #include "history/SystemErrorText.h"
 #include "records/RecordsError.h"
 
@@ -43,8 +43,8 @@ namespace {
 int OpenErrno(const QString& path, SqliteDatabase::Access access, int systemErrno) {
   if (access != SqliteDatabase::Access::Write || (systemErrno != 0 && systemErrno != ENOENT) || QFileInfo::exists(path))
     return systemErrno;
-  const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
-  return ::access(directory.constData(), W_OK | X_OK) != 0 ? errno : systemErrno;
+  const int refusal = FolderRefusal(path);
+  return refusal != 0 ? refusal : systemErrno;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "platform/FontMap.h"
+#include "platform/Rounding.h"
 #include "review/FactText.h"
 
 namespace {
@@ -24,7 +25,7 @@ const QColor kSelection(0x00, 0x33, 0x99);
 QColor CellColor(const FactStats& stats) {
   if (stats.Missed == 0) return kNoMistake;
   const double share = double(stats.Missed) / stats.Recent;
-  const auto mix = [share](int few, int all) { return few + int((all - few) * share); };
+  const auto mix = [share](int few, int all) { return few + TruncToInt((all - few) * share); };
   return QColor(mix(kFewMistakes.red(), kAllMistakes.red()), mix(kFewMistakes.green(), kAllMistakes.green()),
                 mix(kFewMistakes.blue(), kAllMistakes.blue()));
 }

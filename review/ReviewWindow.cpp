@@ -50,10 +50,14 @@ ReviewWindow::ReviewWindow(AnswerRecords& records, bool reviewAllowed, QWidget* 
   CreateControls();
   records_.LoadReview(
       this, [this](const ReviewSnapshot& snapshot) { Show(snapshot); },
-      [this](const QString& message) {
-        Status->setText(QStringLiteral("答えの記録を読めませんでした"));
-        ShowErrorBox(message);
-      });
+      Failure(QStringLiteral("答えの記録を読めませんでした")));
+}
+
+AnswerRecords::Failed ReviewWindow::Failure(const QString& status) {
+  return [this, status](const QString& message) {
+    Status->setText(status);
+    ShowErrorBox(message);
+  };
 }
 
 void ReviewWindow::CreateControls() {
@@ -176,10 +180,7 @@ void ReviewWindow::ExportClick() {
   Status->setText(QStringLiteral("書き出しています…"));
   records_.ExportCsv(
       path, this, [this, path] { Status->setText(QStringLiteral("書き出しました: %1").arg(path)); },
-      [this](const QString& message) {
-        Status->setText(QStringLiteral("書き出せませんでした"));
-        ShowErrorBox(message);
-      });
+      Failure(QStringLiteral("書き出せませんでした")));
 }
 
 void ReviewWindow::ReviewClick() {

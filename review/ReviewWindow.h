@@ -42,6 +42,8 @@ class ReviewWindow : public QDialog {
   void CreateControls();
   void Show(const ReviewSnapshot& snapshot);
   void ShowMistakes(const ReviewSnapshot& snapshot);
+  // What a failed read or export does: the status line says so, the error box says why.
+  AnswerRecords::Failed Failure(const QString& status);
   void ExportClick();
   void ReviewClick();
 
